@@ -1,0 +1,80 @@
+// Connect: the add-in object. One instance is Excel's COM add-in
+// (IDTExtensibility2), Office's ribbon extension (IRibbonExtensibility), the
+// owner of the ribbon callbacks (_Connect) and the listener to Excel's
+// workbook events.
+#pragma once
+#include <windows.h>
+
+#include "addin/app_events.h"
+#include "addin/interfaces.h"
+#include "ribbon/menu_content.h"
+#include "support/com_object.h"
+#include "support/dispatch.h"
+
+class Connect final
+    : public ComObject<DispatchAs<_Connect, Connect>, DispatchAs<IRibbonExtensibility, Connect>,
+                       DispatchAs<_IDTExtensibility2, Connect>, ISupportErrorInfo>,
+      private AppEventsHandler {
+public:
+    Connect() noexcept;
+    ~Connect() override;
+
+    // _Connect: the ribbon callbacks, in interface order.
+    STDMETHODIMP GetRibbonXML(BSTR* result) noexcept override;
+    STDMETHODIMP rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept override;
+    STDMETHODIMP GetVisibleI(IRibbonControl** Control, VARIANT_BOOL* result) noexcept override;
+    STDMETHODIMP GetVisibleII(IRibbonControl** Control, VARIANT_BOOL* result) noexcept override;
+    STDMETHODIMP AboutMenu(IRibbonControl** Control) noexcept override;
+    STDMETHODIMP CustomMenu(IRibbonControl** Control) noexcept override;
+    STDMETHODIMP OpenFile(IRibbonControl** Control) noexcept override;
+    STDMETHODIMP GetLabel(IRibbonControl* Control, BSTR* result) noexcept override;
+    STDMETHODIMP rxKorvanta_get(IRibbonControl* Control, BSTR* result) noexcept override;
+
+    // IRibbonExtensibility
+    STDMETHODIMP GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) noexcept override;
+
+    // IDTExtensibility2: the add-in instance's side of the connection.
+    STDMETHODIMP OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch* AddInInst,
+                              SAFEARRAY** custom) noexcept override;
+    STDMETHODIMP OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY** custom) noexcept override;
+    STDMETHODIMP OnAddInsUpdate(SAFEARRAY** custom) noexcept override;
+    STDMETHODIMP OnStartupComplete(SAFEARRAY** custom) noexcept override;
+    STDMETHODIMP OnBeginShutdown(SAFEARRAY** custom) noexcept override;
+
+    // ISupportErrorInfo
+    STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) noexcept override;
+
+    // IDispatch of each interface, reached through DispatchAs (connect_dispatch.cpp).
+    HRESULT typeInfoCount(_Connect*, UINT* count) noexcept;
+    HRESULT typeInfo(_Connect*, UINT index, LCID lcid, ITypeInfo** info) noexcept;
+    HRESULT idsOfNames(_Connect*, REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) noexcept;
+    HRESULT invoke(_Connect*, DISPID member, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                   VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) noexcept;
+    HRESULT typeInfoCount(IRibbonExtensibility*, UINT* count) noexcept;
+    HRESULT typeInfo(IRibbonExtensibility*, UINT index, LCID lcid, ITypeInfo** info) noexcept;
+    HRESULT idsOfNames(IRibbonExtensibility*, REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                       DISPID* ids) noexcept;
+    HRESULT invoke(IRibbonExtensibility*, DISPID member, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                   VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) noexcept;
+    HRESULT typeInfoCount(_IDTExtensibility2*, UINT* count) noexcept;
+    HRESULT typeInfo(_IDTExtensibility2*, UINT index, LCID lcid, ITypeInfo** info) noexcept;
+    HRESULT idsOfNames(_IDTExtensibility2*, REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                       DISPID* ids) noexcept;
+    HRESULT invoke(_IDTExtensibility2*, DISPID member, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                   VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) noexcept;
+
+private:
+    // AppEventsHandler: both events make the two File menus rebuild on next opening.
+    HRESULT MyExcel_WorkbookOpen(IDispatch* Wb) noexcept override;
+    HRESULT MyExcel_WorkbookBeforeSave(IDispatch* Wb, VARIANT_BOOL SaveAsUI, VARIANT_BOOL* Cancel) noexcept override;
+    HRESULT invalidateFileMenus() noexcept;
+
+    // The type information of one of the object's interfaces, from the type
+    // library embedded in the DLL.
+    HRESULT typeInfoOf(REFIID iid, ITypeInfo** info) noexcept;
+
+    EventBoundApplication MyExcel;
+    HWND ExcelHwnd = nullptr;
+    ribbon::RecentFiles m_recentFiles;
+    ComPtr<ITypeLib> m_typeLibrary;
+};

@@ -1,0 +1,114 @@
+// Excel's object model through IDispatch.
+#include "addin/excel.h"
+
+#include <string>
+
+#include "addin/interfaces.h"
+#include "support/dispatch.h"
+#include "support/error_info.h"
+#include "support/hresult.h"
+
+namespace excel {
+namespace {
+
+HRESULT failed(HRESULT hr, const wchar_t* what, const std::wstring& detail) noexcept {
+    return reportError(hr, IID_ExcelApplication, what, detail);
+}
+
+HRESULT getObject(IDispatch* target, DISPID member, VARIANT* arguments, UINT argumentCount, ComPtr<IDispatch>& out,
+                  const wchar_t* what) noexcept {
+    out.reset();
+    RETURN_HR_IF(failed(E_POINTER, what, {}), !target);
+    std::wstring detail;
+    Variant result;
+    const HRESULT hr = callDispatch(target, member, DISPATCH_METHOD | DISPATCH_PROPERTYGET, arguments, argumentCount,
+                                    result.put(), detail);
+    if (FAILED(hr)) return failed(hr, what, detail);
+    if (result->vt != VT_DISPATCH || !result->pdispVal) return failed(DISP_E_TYPEMISMATCH, what, {});
+    out = ComPtr<IDispatch>(result->pdispVal);
+    return S_OK;
+}
+
+HRESULT getString(IDispatch* target, DISPID member, Bstr& out, const wchar_t* what) noexcept {
+    out.reset();
+    RETURN_HR_IF(failed(E_POINTER, what, {}), !target);
+    std::wstring detail;
+    Variant result;
+    HRESULT hr = callDispatch(target, member, DISPATCH_PROPERTYGET, nullptr, 0, result.put(), detail);
+    if (FAILED(hr)) return failed(hr, what, detail);
+    Variant text;
+    hr = VariantChangeType(text.put(), result.get(), 0, VT_BSTR);
+    if (FAILED(hr)) return failed(hr, what, {});
+    *out.put() = text.get()->bstrVal;
+    text.get()->vt = VT_EMPTY;  // the string now belongs to `out`
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT caption(IDispatch* application, Bstr& out) noexcept {
+    return getString(application, kCaption, out, L"Excel's caption could not be read");
+}
+
+HRESULT application(IDispatch* app, ComPtr<IDispatch>& out) noexcept {
+    return getObject(app, kApplication, nullptr, 0, out, L"Excel's Application could not be obtained");
+}
+
+HRESULT recentFiles(IDispatch* application, ComPtr<IDispatch>& out) noexcept {
+    return getObject(application, kRecentFiles, nullptr, 0, out, L"Excel's recent files could not be read");
+}
+
+HRESULT recentFilesCount(IDispatch* files, double& out) noexcept {
+    out = 0;
+    const wchar_t* what = L"The number of Excel's recent files could not be read";
+    RETURN_HR_IF(failed(E_POINTER, what, {}), !files);
+    std::wstring detail;
+    Variant result;
+    HRESULT hr = callDispatch(files, kCount, DISPATCH_PROPERTYGET, nullptr, 0, result.put(), detail);
+    if (FAILED(hr)) return failed(hr, what, detail);
+    // Read as a double, so that a count of any size is seen as it is, never wrapped.
+    Variant count;
+    hr = VariantChangeType(count.put(), result.get(), 0, VT_R8);
+    if (FAILED(hr)) return failed(hr, what, {});
+    out = count->dblVal;
+    return S_OK;
+}
+
+HRESULT recentFile(IDispatch* files, long position, ComPtr<IDispatch>& out) noexcept {
+    VARIANT index;
+    index.vt = VT_I4;
+    index.lVal = position;
+    return getObject(files, kItem, &index, 1, out, L"An entry of Excel's recent files could not be read");
+}
+
+HRESULT recentFilePath(IDispatch* file, Bstr& out) noexcept {
+    return getString(file, kPath, out, L"The path of a recent file could not be read");
+}
+
+HRESULT workbooks(IDispatch* application, ComPtr<IDispatch>& out) noexcept {
+    return getObject(application, kWorkbooks, nullptr, 0, out, L"Excel's workbooks could not be obtained");
+}
+
+HRESULT openWorkbook(IDispatch* books, std::wstring_view path) noexcept {
+    const wchar_t* what = L"The workbook could not be opened";
+    RETURN_HR_IF(failed(E_POINTER, what, {}), !books);
+    Bstr filename = Bstr::copyOf(path);
+    RETURN_HR_IF(failed(E_OUTOFMEMORY, what, {}), !filename);
+
+    // Filename, then the fourteen optional arguments of Open, all missing.
+    constexpr UINT kArguments = 15;
+    VARIANT arguments[kArguments];
+    arguments[0].vt = VT_BSTR;
+    arguments[0].bstrVal = filename.get();
+    for (UINT i = 1; i < kArguments; ++i) {
+        arguments[i].vt = VT_ERROR;
+        arguments[i].scode = DISP_E_PARAMNOTFOUND;
+    }
+    std::wstring detail;
+    Variant workbook;  // released at once
+    const HRESULT hr = callDispatch(books, kOpen, DISPATCH_METHOD, arguments, kArguments, workbook.put(), detail);
+    if (FAILED(hr)) return failed(hr, what, detail);
+    return S_OK;
+}
+
+}  // namespace excel

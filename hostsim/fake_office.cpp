@@ -1,0 +1,48 @@
+// The simulated Office ribbon objects.
+#include "hostsim/fake_office.h"
+
+namespace hostsim {
+namespace {
+HRESULT answer(const std::wstring& text, HRESULT failure, BSTR* value) noexcept {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    if (FAILED(failure)) return failure;
+    *value = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return *value ? S_OK : E_OUTOFMEMORY;
+}
+}  // namespace
+
+STDMETHODIMP FakeRibbonUI::Invalidate() noexcept {
+    calls.push_back(L"Invalidate");
+    return S_OK;
+}
+
+STDMETHODIMP FakeRibbonUI::InvalidateControl(BSTR controlId) noexcept {
+    const std::size_t number = calls.size();
+    calls.push_back(L"InvalidateControl(" + std::wstring(controlId ? controlId : L"") + L")");
+    return (FAILED(invalidateControlFailure) && number >= failFromCall) ? invalidateControlFailure : S_OK;
+}
+
+STDMETHODIMP FakeRibbonControl::get_Id(BSTR* value) noexcept {
+    ++idReads;
+    return answer(id, idFailure, value);
+}
+
+STDMETHODIMP FakeRibbonControl::get_Tag(BSTR* value) noexcept {
+    ++tagReads;
+    return answer(tag, tagFailure, value);
+}
+
+STDMETHODIMP FakeRibbonControl::get_Context(IDispatch** value) noexcept {
+    reportUnexpected("RibbonControl::get_Context");
+    if (value) *value = nullptr;
+    return E_NOTIMPL;
+}
+
+ComPtr<FakeRibbonControl> makeControl(std::wstring id, std::wstring tag) {
+    ComPtr<FakeRibbonControl> control;
+    control.attach(new FakeRibbonControl(std::move(id), std::move(tag)));
+    return control;
+}
+
+}  // namespace hostsim

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Korvanta and runs every test under Wine. Installs what it needs first.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+source "$root/scripts/wine-env.sh"
+arch=$(korvanta_run_arch)
+# The shipped 32-bit DLL is always built; where 32-bit Wine cannot run, the
+# tests run the 64-bit build of the same source.
+if [ "$arch" = i686 ]; then "$root/scripts/build.sh" i686; else "$root/scripts/build.sh" i686 "$arch"; fi
+korvanta_wine_setup "$arch"
+korvanta_wine_start
+trap korvanta_wine_stop EXIT
+echo "Running the tests of the $arch build under $(basename "$KORVANTA_WINE")"
+ctest --test-dir "$KORVANTA_BUILD" --output-on-failure

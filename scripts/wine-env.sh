@@ -1,0 +1,54 @@
+# Sourced by the scripts: chooses the architecture whose Wine can run here and
+# manages the private Wine prefix inside the build tree.
+#
+# Korvanta ships as a 32-bit DLL, which is always built and checked. Tests and
+# the demo run it under 32-bit Wine where this machine can execute 32-bit
+# programs; where it cannot (some virtual machines lack 32-bit support
+# entirely), they run the 64-bit build of the same source under 64-bit Wine.
+
+KORVANTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+korvanta_run_arch() {
+  if [ -n "${KORVANTA_ARCH:-}" ]; then echo "$KORVANTA_ARCH"; return; fi
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo i686; else echo x86_64; fi
+}
+
+# korvanta_wine_setup ARCH: exports the Wine environment for ARCH and creates
+# its prefix on first use.
+korvanta_wine_setup() {
+  local arch=$1
+  export KORVANTA_BUILD="$KORVANTA_ROOT/build/$arch"
+  export WINEPREFIX="$KORVANTA_BUILD/wineprefix"
+  export WINEDEBUG=-all
+  if [ "$arch" = i686 ]; then
+    export WINEARCH=win32 KORVANTA_WINE=/usr/lib/wine/wine
+  else
+    export WINEARCH=win64 KORVANTA_WINE=/usr/lib/wine/wine64
+  fi
+  export WINELOADER=$KORVANTA_WINE WINESERVER=/usr/lib/wine/wineserver
+  if [ ! -f "$WINEPREFIX/.korvanta-ready" ]; then
+    mkdir -p "$KORVANTA_BUILD"
+    rm -rf "$WINEPREFIX"
+    "$KORVANTA_WINE" wineboot -i </dev/null >/dev/null 2>&1
+    "$WINESERVER" -w
+    # No display is needed: Wine's null graphics driver creates real windows
+    # without one. A crashing program fails at once instead of waiting for a
+    # debugger.
+    "$KORVANTA_WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+    "$KORVANTA_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'korvanta-no-debugger.exe' /f </dev/null >/dev/null 2>&1
+    "$KORVANTA_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f </dev/null >/dev/null 2>&1
+    "$WINESERVER" -w
+    touch "$WINEPREFIX/.korvanta-ready"
+  fi
+}
+
+# Wine leaves background processes that inherit their caller's output; started
+# here, detached from any pipe, they cannot hold a test runner's output open.
+korvanta_wine_start() {
+  "$WINESERVER" -p </dev/null >/dev/null 2>&1
+  "$KORVANTA_WINE" cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+}
+
+korvanta_wine_stop() {
+  "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+}

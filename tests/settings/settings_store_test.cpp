@@ -1,0 +1,170 @@
+// The settings store on the real registry.
+#include <gtest/gtest.h>
+
+#include "settings/settings_store.h"
+#include "support/reg_key.h"
+#include "tests/support/korvanta_test.h"
+
+using namespace korvanta_test;
+using settings::kSettingCount;
+using settings::kSettingNames;
+using settings::SettingFlags;
+using settings::SettingTexts;
+
+namespace {
+
+// "1" as the store writes it.
+const std::string kStoredOne = utf16Bytes(L"1", true);
+std::string text(const std::wstring& value) { return utf16Bytes(value, true); }
+
+// When the settings key was last written to.
+ULONGLONG lastWritten() {
+    RegKey key;
+    FILETIME written{};
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey.c_str(), 0, KEY_QUERY_VALUE, key.put()) == ERROR_SUCCESS) {
+        RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, &written);
+    }
+    return (static_cast<ULONGLONG>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+}
+
+class SettingsStore : public KorvantaTest {
+protected:
+    void store(const wchar_t* name, DWORD type, const std::string& bytes) {
+        writeRaw(HKEY_CURRENT_USER, kSettingsKey, name, type, bytes);
+    }
+    void storeAll(const std::string& text) {
+        for (const wchar_t* name : kSettingNames) store(name, REG_SZ, text);
+    }
+    std::optional<std::pair<DWORD, std::string>> stored(const wchar_t* name) {
+        return readRaw(HKEY_CURRENT_USER, kSettingsKey, name);
+    }
+    // Stored values as the ANSI functions wrote them, compared byte for byte.
+    void expectStored(const wchar_t* name, DWORD type, const std::string& bytes) {
+        const auto value = stored(name);
+        ASSERT_TRUE(value.has_value()) << "missing value";
+        EXPECT_EQ(type, value->first);
+        EXPECT_EQ(bytes, value->second);
+    }
+};
+
+TEST_F(SettingsStore, FirstLoadCreatesTheKeyWithEveryValueShown) {
+    settings::LoadSettings();
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        SCOPED_TRACE(i);
+        expectStored(kSettingNames[i], REG_SZ, kStoredOne);
+        EXPECT_EQ(VARIANT_TRUE, SettingFlags[i]);
+        // The text records what was read, which was nothing.
+        EXPECT_EQ(L"", SettingTexts[i]);
+    }
+}
+
+TEST_F(SettingsStore, OnlyTheExactTextZeroHidesAndNothingPresentIsRewritten) {
+    storeAll(kStoredOne);
+    store(L"TabData", REG_SZ, text(L"0"));
+    store(L"TabReview", REG_SZ, text(L"00"));
+    store(L"TabView", REG_SZ, text(L"0 "));
+    const ULONGLONG before = lastWritten();
+    Sleep(20);
+    settings::LoadSettings();
+    EXPECT_EQ(before, lastWritten()) << "a value was rewritten";
+    for (std::size_t i = 0; i < kSettingCount; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(i == 6 ? VARIANT_FALSE : VARIANT_TRUE, SettingFlags[i]);
+    }
+    EXPECT_EQ(L"0", SettingTexts[6]);
+    EXPECT_EQ(L"00", SettingTexts[7]);
+    EXPECT_EQ(L"0 ", SettingTexts[8]);
+}
+
+TEST_F(SettingsStore, EmptyAndUnreadableValuesAreReplacedByOne) {
+    storeAll(kStoredOne);
+    store(L"ShowAllMenu", REG_SZ, utf16Bytes(L"", true));
+    store(L"TabView", REG_DWORD, std::string("\0\0\0\0", 4));
+    store(L"TabDeveloper", REG_EXPAND_SZ, text(L"0"));
+    settings::LoadSettings();
+    for (const wchar_t* name : {L"ShowAllMenu", L"TabView", L"TabDeveloper"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
+        expectStored(name, REG_SZ, kStoredOne);
+    }
+    EXPECT_EQ(VARIANT_TRUE, SettingFlags[0]);
+    EXPECT_EQ(VARIANT_TRUE, SettingFlags[8]);
+    EXPECT_EQ(VARIANT_TRUE, SettingFlags[9]);
+    EXPECT_EQ(L"", SettingTexts[8]);
+}
+
+TEST_F(SettingsStore, BinaryValuesReadAsTheirFirstTwoBytes) {
+    storeAll(kStoredOne);
+    store(L"TabHome", REG_BINARY, std::string("\0\0", 2));
+    store(L"TabInsert", REG_BINARY, "");
+    store(L"TabFormulas", REG_BINARY, std::string("\x01\0\0\0", 4));
+    store(L"TabData", REG_BINARY, "\xFF\xFF");
+    settings::LoadSettings();
+    EXPECT_EQ(L"0", SettingTexts[2]);
+    EXPECT_EQ(L"0", SettingTexts[3]);
+    EXPECT_EQ(L"1", SettingTexts[5]);
+    EXPECT_EQ(L"-1", SettingTexts[6]);
+    EXPECT_EQ(VARIANT_FALSE, SettingFlags[2]);
+    EXPECT_EQ(VARIANT_FALSE, SettingFlags[3]);
+    EXPECT_EQ(VARIANT_TRUE, SettingFlags[5]);
+    EXPECT_EQ(VARIANT_TRUE, SettingFlags[6]);
+    // Hidden binary values are not rewritten.
+    expectStored(L"TabHome", REG_BINARY, std::string("\0\0", 2));
+    expectStored(L"TabInsert", REG_BINARY, "");
+}
+
+TEST_F(SettingsStore, ALoadDropsFlagsThatWereNotStored) {
+    storeAll(kStoredOne);
+    settings::LoadSettings();
+    SettingFlags[4] = VARIANT_FALSE;
+    settings::LoadSettings();
+    EXPECT_EQ(VARIANT_TRUE, SettingFlags[4]);
+}
+
+TEST_F(SettingsStore, ReadsOfWhatCannotBeOpenedAreEmpty) {
+    EXPECT_EQ(L"", settings::ReadSetting(HKEY_CURRENT_USER, L"SOFTWARE\\Korvanta Tests\\Missing", L"TabHome"));
+    EXPECT_EQ(L"", settings::ReadValueText(nullptr, L"TabHome"));
+    storeAll(kStoredOne);
+    EXPECT_EQ(L"", settings::ReadSetting(HKEY_CURRENT_USER, kSettingsKey.c_str(), L"NoSuchValue"));
+    EXPECT_EQ(L"1", settings::ReadSetting(HKEY_CURRENT_USER, kSettingsKey.c_str(), L"TabHome"));
+}
+
+TEST_F(SettingsStore, WriteCreatesMissingParentsAndStoresText) {
+    settings::WriteSetting(HKEY_CURRENT_USER, kSettingsKey.c_str(), L"TabReview", L"0");
+    expectStored(L"TabReview", REG_SZ, text(L"0"));
+    settings::WriteSetting(HKEY_CURRENT_USER, kSettingsKey.c_str(), L"TabReview", L"1");
+    expectStored(L"TabReview", REG_SZ, kStoredOne);
+}
+
+// A user whose registry cannot be written: HKEY_CURRENT_USER is replaced, for
+// this process, by a volatile key, below which no lasting key can be created.
+class UnwritableUserRegistry : public SettingsStore {
+protected:
+    void SetUp() override {
+        SettingsStore::SetUp();
+        deleteTree(HKEY_CURRENT_USER, kStandIn);
+        RegKey created;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, kStandIn, 0, nullptr, REG_OPTION_VOLATILE,
+                                                 KEY_ALL_ACCESS, nullptr, m_standIn.put(), nullptr));
+        ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, m_standIn.get()));
+    }
+    void TearDown() override {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        m_standIn.reset();
+        deleteTree(HKEY_CURRENT_USER, kStandIn);
+        SettingsStore::TearDown();
+    }
+    static constexpr const wchar_t* kStandIn = L"SOFTWARE\\Korvanta Tests\\Unwritable user";
+    RegKey m_standIn;
+};
+
+TEST_F(UnwritableUserRegistry, LoadCompletesAndEverythingCountsAsShown) {
+    SettingFlags.fill(VARIANT_FALSE);
+    settings::LoadSettings();
+    for (std::size_t i = 0; i < kSettingCount; ++i) EXPECT_EQ(VARIANT_TRUE, SettingFlags[i]) << i;
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, std::wstring(kStandIn) + L"\\" + kSettingsKey));
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+// What the tests share: Korvanta.dll as a host meets it (registered, created by
+// its ProgID), registry helpers, and a fixture that fails a test when a fake
+// saw a call it did not expect.
+#pragma once
+#include <windows.h>
+#include <oaidl.h>
+
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "addin/interfaces.h"
+#include "support/com_ptr.h"
+
+namespace korvanta_test {
+
+// Korvanta.dll of this build, loaded and registered once per test program.
+HMODULE korvantaDll();
+HRESULT dllRegisterServer();
+HRESULT dllUnregisterServer();
+HRESULT dllCanUnloadNow();
+std::wstring korvantaDllPath();
+
+// A new add-in object, created by ProgID as Excel creates it.
+ComPtr<IDispatch> createAddin();
+
+// Registry access for checks: strings and numbers as the wide functions see them.
+std::optional<std::wstring> readString(HKEY root, const std::wstring& key, const wchar_t* name);
+std::optional<DWORD> readDword(HKEY root, const std::wstring& key, const wchar_t* name);
+// The type and bytes of a value exactly as stored (strings are UTF-16 there).
+std::optional<std::pair<DWORD, std::string>> readRaw(HKEY root, const std::wstring& key, const wchar_t* name);
+// A text as the registry stores it, with or without its terminating NUL.
+std::string utf16Bytes(const std::wstring& text, bool withNul);
+bool keyExists(HKEY root, const std::wstring& key);
+void writeRaw(HKEY root, const std::wstring& key, const wchar_t* name, DWORD type, const std::string& bytes);
+void deleteTree(HKEY root, const std::wstring& key);
+
+inline const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Korvanta\\Excel";
+
+// Base fixture: the settings key starts absent, and no fake may have seen an
+// unexpected call by the end of the test.
+class KorvantaTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Reads an object's reference count the only way COM allows from outside.
+inline ULONG referencesOf(IUnknown* object) {
+    object->AddRef();
+    return object->Release();
+}
+
+}  // namespace korvanta_test
