@@ -1,5 +1,6 @@
 // Bstr: owner of a BSTR; Variant: owner of a VARIANT.
 #pragma once
+#include <windows.h>
 #include <oleauto.h>
 #include <string_view>
 #include <utility>

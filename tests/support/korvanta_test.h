@@ -47,7 +47,8 @@ protected:
 };
 
 // Reads an object's reference count the only way COM allows from outside.
-inline ULONG referencesOf(IUnknown* object) {
+template <class Object>
+ULONG referencesOf(Object* object) {
     object->AddRef();
     return object->Release();
 }

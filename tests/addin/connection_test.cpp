@@ -1,0 +1,200 @@
+// Connecting to Excel, its workbook events, and what the add-in holds of the
+// host afterwards.
+#include <olectl.h>
+
+#include "addin/excel.h"
+#include "settings/settings_store.h"
+#include "support/bstr.h"
+#include "tests/addin/addin_fixture.h"
+
+using namespace korvanta_test;
+using hostsim::FakeExcelApplication;
+
+namespace {
+
+constexpr HRESULT kExcelError = static_cast<HRESULT>(0x800A03ECL);
+
+class Connection : public AddinHost {};
+
+TEST_F(Connection, ReadsTheCaptionSubscribesAndLoadsTheSettings) {
+    ASSERT_EQ(S_OK, connect());
+    EXPECT_TRUE(excel->hasSubscriber());
+    EXPECT_EQ(std::vector<std::wstring>{L"Caption"}, excel->calls);
+    for (const wchar_t* name : settings::kSettingNames) {
+        EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, name).value_or(L"<missing>")) << name;
+    }
+}
+
+TEST_F(Connection, ConnectModeMakesNoDifference) {
+    ASSERT_EQ(S_OK, extensibility->OnConnection(excel.get(), ext_cm_AfterStartup, nullptr, nullptr));
+    EXPECT_TRUE(excel->hasSubscriber());
+    EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+TEST_F(Connection, TheEmptyEntriesDoNothing) {
+    EXPECT_EQ(S_OK, extensibility->OnAddInsUpdate(nullptr));
+    EXPECT_EQ(S_OK, extensibility->OnStartupComplete(nullptr));
+    EXPECT_EQ(S_OK, extensibility->OnBeginShutdown(nullptr));
+    EXPECT_TRUE(excel->calls.empty());
+}
+
+TEST_F(Connection, AHostThatIsNotExcelIsRefusedWithNothingKept) {
+    // Any automation object without Excel's _Application, such as a ribbon.
+    const ULONG before = referencesOf(ribbonUi.get());
+    EXPECT_EQ(E_NOINTERFACE, connect(ribbonUi.get()));
+    EXPECT_EQ(before, referencesOf(ribbonUi.get()));
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey)) << "settings were loaded";
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
+    Bstr source;
+    info->GetSource(source.put());
+    EXPECT_EQ(L"Korvanta", source.view());
+}
+
+TEST_F(Connection, AnApplicationWithoutEventsIsRefused) {
+    excel->offersEvents = false;
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, connect());
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+TEST_F(Connection, ARefusedSubscriptionIsAFailedConnection) {
+    excel->adviseFailure = E_ACCESSDENIED;
+    EXPECT_EQ(E_ACCESSDENIED, connect());
+    EXPECT_FALSE(excel->hasSubscriber());
+    EXPECT_TRUE(excel->calls.empty());
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+TEST_F(Connection, AFailingCaptionStopsAfterSubscribingWithExcelsError) {
+    excel->failures[excel::kCaption] = kExcelError;
+    EXPECT_EQ(kExcelError, connect());
+    EXPECT_TRUE(excel->hasSubscriber()) << "MyExcel stays set";
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey)) << "settings were loaded";
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
+    Bstr description;
+    info->GetDescription(description.put());
+    EXPECT_NE(std::wstring::npos, description.view().find(L"Simulated Excel failure")) << "Excel's own words are kept";
+}
+
+TEST_F(Connection, ACaptionWithoutAMatchingWindowIsNoFailure) {
+    excel->caption = L"Microsoft Excel - a title no window has";
+    EXPECT_EQ(S_OK, connect());
+    EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+TEST_F(Connection, ASecondConnectionReplacesTheFirstApplication) {
+    ComPtr<FakeExcelApplication> other;
+    other.attach(new FakeExcelApplication());
+    const ULONG before = referencesOf(excel.get());
+    ASSERT_EQ(S_OK, connect());
+    ASSERT_EQ(S_OK, connect(other.get()));
+    EXPECT_FALSE(excel->hasSubscriber());
+    EXPECT_TRUE(other->hasSubscriber());
+    EXPECT_EQ(before, referencesOf(excel.get()));
+}
+
+TEST_F(Connection, AfterDisconnectionAndReleaseExcelHoldsNothingOfTheAddin) {
+    const ULONG before = referencesOf(excel.get());
+    ASSERT_EQ(S_OK, connect());
+    ASSERT_EQ(S_OK, onLoad().hr);
+    EXPECT_EQ(S_OK, disconnect());
+    EXPECT_FALSE(excel->hasSubscriber()) << "the subscription outlived the disconnection";
+    EXPECT_EQ(S_OK, excel->raiseWorkbookOpen());
+    EXPECT_TRUE(ribbonUi->calls.empty());
+    releaseAddin();
+    EXPECT_EQ(before, referencesOf(excel.get()));
+    EXPECT_EQ(1u, referencesOf(ribbonUi.get())) << "the ribbon object outlived the last add-in object";
+    EXPECT_EQ(0, FakeExcelApplication::liveChildren());
+    EXPECT_EQ(S_OK, dllCanUnloadNow());
+}
+
+TEST_F(Connection, ReleasingWithoutDisconnectionEndsTheSubscriptionToo) {
+    const ULONG before = referencesOf(excel.get());
+    ASSERT_EQ(S_OK, connect());
+    releaseAddin();
+    EXPECT_FALSE(excel->hasSubscriber());
+    EXPECT_EQ(before, referencesOf(excel.get()));
+    EXPECT_EQ(S_OK, dllCanUnloadNow());
+}
+
+class WorkbookEvents : public AddinHost {
+protected:
+    void SetUp() override {
+        AddinHost::SetUp();
+        ASSERT_EQ(S_OK, connect());
+    }
+    const std::vector<std::wstring> kBothFileMenus{L"InvalidateControl(rxMenu_wenjian1)",
+                                                   L"InvalidateControl(rxMenu_wenjian)"};
+};
+
+TEST_F(WorkbookEvents, OpeningAWorkbookInvalidatesBothFileMenusInOrder) {
+    ASSERT_EQ(S_OK, onLoad().hr);
+    EXPECT_EQ(S_OK, excel->raiseWorkbookOpen());
+    EXPECT_EQ(kBothFileMenus, ribbonUi->calls);
+}
+
+TEST_F(WorkbookEvents, EveryOpenInvalidatesAgain) {
+    ASSERT_EQ(S_OK, onLoad().hr);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(S_OK, excel->raiseWorkbookOpen());
+    EXPECT_EQ(6u, ribbonUi->calls.size());
+}
+
+TEST_F(WorkbookEvents, SavingInvalidatesBothFileMenusAndLeavesCancelAlone) {
+    ASSERT_EQ(S_OK, onLoad().hr);
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    EXPECT_EQ(S_OK, excel->raiseWorkbookBeforeSave(VARIANT_TRUE, cancel));
+    EXPECT_EQ(VARIANT_FALSE, cancel);
+    EXPECT_EQ(kBothFileMenus, ribbonUi->calls);
+    // Another add-in has already cancelled the save: it stays cancelled.
+    cancel = VARIANT_TRUE;
+    EXPECT_EQ(S_OK, excel->raiseWorkbookBeforeSave(VARIANT_FALSE, cancel));
+    EXPECT_EQ(VARIANT_TRUE, cancel);
+}
+
+TEST_F(WorkbookEvents, BeforeOfficeHandsOverTheRibbonNothingIsRefreshed) {
+    EXPECT_EQ(S_OK, excel->raiseWorkbookOpen());
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    EXPECT_EQ(S_OK, excel->raiseWorkbookBeforeSave(VARIANT_FALSE, cancel));
+}
+
+TEST_F(WorkbookEvents, AFailingInvalidationEndsTheHandlerAndIsReturned) {
+    ASSERT_EQ(S_OK, onLoad().hr);
+    ribbonUi->invalidateControlFailure = E_UNEXPECTED;
+    std::wstring description;
+    EXPECT_EQ(E_UNEXPECTED, excel->raiseWorkbookOpen(&description));
+    EXPECT_EQ(std::vector<std::wstring>{L"InvalidateControl(rxMenu_wenjian1)"}, ribbonUi->calls);
+    EXPECT_FALSE(description.empty());
+    ribbonUi->calls.clear();
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    EXPECT_EQ(E_UNEXPECTED, excel->raiseWorkbookBeforeSave(VARIANT_FALSE, cancel));
+    EXPECT_EQ(1u, ribbonUi->calls.size());
+    EXPECT_EQ(VARIANT_FALSE, cancel);
+}
+
+TEST_F(WorkbookEvents, TheSecondInvalidationFailingIsReturnedToo) {
+    ASSERT_EQ(S_OK, onLoad().hr);
+    ribbonUi->invalidateControlFailure = E_FAIL;
+    ribbonUi->failFromCall = 1;
+    EXPECT_EQ(E_FAIL, excel->raiseWorkbookOpen());
+    EXPECT_EQ(kBothFileMenus, ribbonUi->calls);
+}
+
+TEST_F(WorkbookEvents, OtherEventsAreIgnored) {
+    ASSERT_EQ(S_OK, onLoad().hr);
+    for (DISPID other : {0x61D, 0x620, 0x622, 0x616}) EXPECT_EQ(S_OK, excel->raiseOtherEvent(other));
+    EXPECT_TRUE(ribbonUi->calls.empty());
+}
+
+TEST_F(WorkbookEvents, ALaterOnLoadReplacesTheRibbonObject) {
+    ComPtr<hostsim::FakeRibbonUI> second;
+    second.attach(new hostsim::FakeRibbonUI());
+    ASSERT_EQ(S_OK, onLoad().hr);
+    ASSERT_EQ(S_OK, onLoad(second.get()).hr);
+    EXPECT_EQ(1u, referencesOf(ribbonUi.get())) << "the first ribbon object was not released";
+    EXPECT_EQ(S_OK, excel->raiseWorkbookOpen());
+    EXPECT_TRUE(ribbonUi->calls.empty());
+    EXPECT_EQ(kBothFileMenus, second->calls);
+}
+
+}  // namespace

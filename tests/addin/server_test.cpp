@@ -1,0 +1,338 @@
+// The COM server as a host meets it: class factory, identity, unloading, and
+// IDispatch (names, argument forms, errors, agreement with the type library).
+#include <iterator>
+
+#include "support/bstr.h"
+#include "tests/addin/addin_fixture.h"
+
+using namespace korvanta_test;
+using hostsim::CallbackResult;
+using hostsim::invokeMember;
+
+namespace {
+
+using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+
+GetClassObject dllGetClassObject() {
+    return reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(korvantaDll(), "DllGetClassObject")));
+}
+
+class Server : public KorvantaTest {};
+
+TEST_F(Server, HandsOutOnlyItsOwnClass) {
+    void* object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, dllGetClassObject()(IID_IRibbonUI, IID_IClassFactory, &object));
+    EXPECT_EQ(nullptr, object);
+    EXPECT_EQ(S_OK, dllCanUnloadNow());
+}
+
+TEST_F(Server, TheFactoryRefusesAggregationAndUnknownInterfaces) {
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(S_OK, dllGetClassObject()(CLSID_Connect, IID_IClassFactory, factory.putVoid()));
+    ComPtr<IUnknown> outer;
+    outer.attach(new hostsim::FakeRibbonUI());
+    void* object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->CreateInstance(outer.get(), IID_IUnknown, &object));
+    EXPECT_EQ(nullptr, object);
+    object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(E_NOINTERFACE, factory->CreateInstance(nullptr, IID_IRibbonControl, &object));
+    EXPECT_EQ(nullptr, object);
+    EXPECT_EQ(1u, referencesOf(outer.get()));
+    EXPECT_EQ(S_FALSE, dllCanUnloadNow()) << "a factory is still held";
+    factory.reset();
+    EXPECT_EQ(S_OK, dllCanUnloadNow());
+}
+
+TEST_F(Server, ServerLocksAndLiveObjectsKeepTheDllLoaded) {
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(S_OK, dllGetClassObject()(CLSID_Connect, IID_IClassFactory, factory.putVoid()));
+    ASSERT_EQ(S_OK, factory->LockServer(TRUE));
+    factory.reset();
+    EXPECT_EQ(S_FALSE, dllCanUnloadNow());
+    ComPtr<IDispatch> addin = createAddin();
+    ASSERT_TRUE(addin);
+    ASSERT_EQ(S_OK, dllGetClassObject()(CLSID_Connect, IID_IClassFactory, factory.putVoid()));
+    ASSERT_EQ(S_OK, factory->LockServer(FALSE));
+    factory.reset();
+    EXPECT_EQ(S_FALSE, dllCanUnloadNow()) << "an add-in object is alive";
+    addin.reset();
+    EXPECT_EQ(S_OK, dllCanUnloadNow());
+}
+
+TEST_F(Server, TheObjectKeepsComIdentityRules) {
+    ComPtr<IDispatch> addin = createAddin();
+    ASSERT_TRUE(addin);
+    ComPtr<IUnknown> identity;
+    ASSERT_EQ(S_OK, addin->QueryInterface(IID_IUnknown, identity.putVoid()));
+    const IID interfaces[] = {IID_IUnknown, IID_IDispatch, IID__Connect, IID_IRibbonExtensibility,
+                              IID__IDTExtensibility2, IID_ISupportErrorInfo};
+    for (const IID& first : interfaces) {
+        ComPtr<IUnknown> viaFirst;
+        ASSERT_EQ(S_OK, addin->QueryInterface(first, viaFirst.putVoid()));
+        for (const IID& second : interfaces) {
+            ComPtr<IUnknown> viaSecond;
+            ASSERT_EQ(S_OK, viaFirst->QueryInterface(second, viaSecond.putVoid()));
+            ComPtr<IUnknown> back;
+            ASSERT_EQ(S_OK, viaSecond->QueryInterface(IID_IUnknown, back.putVoid()));
+            EXPECT_EQ(identity.get(), back.get());
+        }
+    }
+    // IDispatch is _Connect's: the interface Office finds the callbacks on.
+    ComPtr<IUnknown> dispatch, connect;
+    addin->QueryInterface(IID_IDispatch, dispatch.putVoid());
+    addin->QueryInterface(IID__Connect, connect.putVoid());
+    EXPECT_EQ(dispatch.get(), connect.get());
+
+    for (const IID& absent : {IID_IRibbonUI, IID_IRibbonControl, IID_IClassFactory, IID_IConnectionPointContainer}) {
+        void* object = reinterpret_cast<void*>(1);
+        EXPECT_EQ(E_NOINTERFACE, addin->QueryInterface(absent, &object));
+        EXPECT_EQ(nullptr, object);
+    }
+    EXPECT_EQ(E_POINTER, addin->QueryInterface(IID_IUnknown, nullptr));
+}
+
+// _Connect as the type library and Office's callers know it.
+struct Member {
+    const wchar_t* name;
+    DISPID id;
+    UINT parameters;
+};
+const Member kMembers[] = {
+    {L"GetRibbonXML", 0x60030001, 0}, {L"rxcustomUI_onLoad", 0x60030002, 1}, {L"GetVisibleI", 0x60030003, 1},
+    {L"GetVisibleII", 0x60030004, 1}, {L"AboutMenu", 0x60030005, 1},         {L"CustomMenu", 0x60030006, 1},
+    {L"OpenFile", 0x60030007, 1},     {L"GetLabel", 0x60030008, 1},          {L"rxKorvanta_get", 0x60030009, 1},
+};
+
+class Dispatch : public AddinHost {};
+
+DISPID idOf(IDispatch* object, const wchar_t* name, HRESULT* hr = nullptr) {
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = 0;
+    const HRESULT result = object->GetIDsOfNames(IID_NULL, names, 1, 1033, &id);
+    if (hr) *hr = result;
+    return id;
+}
+
+TEST_F(Dispatch, NamesAreFoundWithoutRegardToCase) {
+    for (const Member& member : kMembers) EXPECT_EQ(member.id, idOf(addin.get(), member.name)) << member.name;
+    EXPECT_EQ(0x60030003, idOf(addin.get(), L"getvisiblei"));
+    EXPECT_EQ(0x60030009, idOf(addin.get(), L"RXKORVANTA_GET"));
+    HRESULT hr = S_OK;
+    EXPECT_EQ(DISPID_UNKNOWN, idOf(addin.get(), L"GetVisibleIII", &hr));
+    EXPECT_EQ(DISP_E_UNKNOWNNAME, hr);
+    EXPECT_EQ(DISPID_UNKNOWN, idOf(addin.get(), L"MyExcel_WorkbookOpen", &hr));
+    EXPECT_EQ(DISP_E_UNKNOWNNAME, hr);
+
+    // A member with its parameter's name, as named-argument callers ask.
+    LPOLESTR names[] = {const_cast<LPOLESTR>(L"GetLabel"), const_cast<LPOLESTR>(L"control")};
+    DISPID ids[2] = {};
+    EXPECT_EQ(S_OK, addin->GetIDsOfNames(IID_NULL, names, 2, 1033, ids));
+    EXPECT_EQ(0x60030008, ids[0]);
+    EXPECT_EQ(0, ids[1]);
+    names[1] = const_cast<LPOLESTR>(L"ribbon");
+    EXPECT_EQ(DISP_E_UNKNOWNNAME, addin->GetIDsOfNames(IID_NULL, names, 2, 1033, ids));
+    EXPECT_EQ(DISPID_UNKNOWN, ids[1]);
+
+    EXPECT_EQ(DISP_E_UNKNOWNINTERFACE, addin->GetIDsOfNames(IID_IRibbonUI, names, 1, 1033, ids));
+}
+
+TEST_F(Dispatch, TheTableAgreesWithTheTypeLibrary) {
+    UINT count = 0;
+    ASSERT_EQ(S_OK, addin->GetTypeInfoCount(&count));
+    ASSERT_EQ(1u, count);
+    ComPtr<ITypeInfo> info;
+    ASSERT_EQ(S_OK, addin->GetTypeInfo(0, 1033, info.put()));
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(S_OK, info->GetTypeAttr(&attributes));
+    EXPECT_TRUE(IsEqualGUID(IID__Connect, attributes->guid));
+    EXPECT_TRUE(attributes->wTypeFlags & TYPEFLAG_FDUAL);
+    EXPECT_TRUE(attributes->wTypeFlags & TYPEFLAG_FHIDDEN);
+    EXPECT_TRUE(attributes->wTypeFlags & TYPEFLAG_FNONEXTENSIBLE);
+    const WORD functions = attributes->cFuncs;
+    info->ReleaseTypeAttr(attributes);
+
+    std::vector<Member> described;
+    for (WORD i = 0; i < functions; ++i) {
+        FUNCDESC* function = nullptr;
+        ASSERT_EQ(S_OK, info->GetFuncDesc(i, &function));
+        Bstr name;
+        UINT names = 0;
+        info->GetNames(function->memid, name.put(), 1, &names);
+        // IUnknown's and IDispatch's own members come first in a dual interface.
+        if (function->memid >= 0x60030000) {
+            described.push_back({nullptr, function->memid, static_cast<UINT>(function->cParams)});
+            EXPECT_EQ(function->memid, idOf(addin.get(), name.get())) << testing::PrintToString(std::wstring(name.view()));
+            EXPECT_EQ(std::wstring(kMembers[described.size() - 1].name), name.view());
+        }
+        info->ReleaseFuncDesc(function);
+    }
+    ASSERT_EQ(std::size(kMembers), described.size());
+    for (std::size_t i = 0; i < described.size(); ++i) {
+        EXPECT_EQ(kMembers[i].id, described[i].id);
+        EXPECT_EQ(kMembers[i].parameters, described[i].parameters) << "dispatch view of " << i;
+    }
+    // Nothing answers beyond the table.
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, invokeMember(addin.get(), 0x6003000A, DISPATCH_METHOD, nullptr, 0).hr);
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, invokeMember(addin.get(), 0x60030000, DISPATCH_METHOD, nullptr, 0).hr);
+}
+
+TEST_F(Dispatch, EveryMemberChecksItsArgumentCount) {
+    ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"TabHome");
+    VARIANT two[2];
+    for (VARIANT& argument : two) {
+        argument.vt = VT_DISPATCH;
+        argument.pdispVal = control.get();
+    }
+    for (const Member& member : kMembers) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(member.name)));
+        EXPECT_EQ(DISP_E_BADPARAMCOUNT, invokeMember(addin.get(), member.id, DISPATCH_METHOD, two, member.parameters + 1).hr);
+        if (member.parameters > 0) {
+            EXPECT_EQ(DISP_E_BADPARAMCOUNT, invokeMember(addin.get(), member.id, DISPATCH_METHOD, nullptr, 0).hr);
+        }
+    }
+    EXPECT_EQ(1u, referencesOf(control.get()));
+}
+
+TEST_F(Dispatch, TheControlMayComeInEveryFormAnAutomationCallerUses) {
+    ASSERT_EQ(S_OK, connect());
+    ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"TabFormulas");
+    IDispatch* asDispatch = control.get();
+    IUnknown* asUnknown = control.get();
+    VARIANT inner;
+    inner.vt = VT_DISPATCH;
+    inner.pdispVal = control.get();
+
+    VARIANT forms[5];
+    forms[0].vt = VT_DISPATCH;
+    forms[0].pdispVal = control.get();
+    forms[1].vt = VT_DISPATCH | VT_BYREF;
+    forms[1].ppdispVal = &asDispatch;
+    forms[2].vt = VT_UNKNOWN;
+    forms[2].punkVal = control.get();
+    forms[3].vt = VT_UNKNOWN | VT_BYREF;
+    forms[3].ppunkVal = &asUnknown;
+    forms[4].vt = VT_VARIANT | VT_BYREF;
+    forms[4].pvarVal = &inner;
+    for (VARIANT& form : forms) {
+        SCOPED_TRACE(form.vt);
+        const CallbackResult result = invokeMember(addin.get(), 0x60030004, DISPATCH_METHOD, &form, 1);
+        EXPECT_EQ(S_OK, result.hr);
+        EXPECT_EQ(VT_BOOL, result.type);
+        EXPECT_EQ(VARIANT_TRUE, result.boolean);
+        EXPECT_EQ(1u, referencesOf(control.get()));
+    }
+    EXPECT_EQ(asDispatch, control.get()) << "the caller's variable was written";
+}
+
+TEST_F(Dispatch, WrongArgumentsAreTypeMismatchesAtTheirIndex) {
+    VARIANT number;
+    number.vt = VT_I4;
+    number.lVal = 3;
+    CallbackResult result = invokeMember(addin.get(), 0x60030003, DISPATCH_METHOD, &number, 1);
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, result.hr);
+    EXPECT_EQ(0u, result.argError);
+    // An object that is not a ribbon control.
+    VARIANT notAControl;
+    notAControl.vt = VT_DISPATCH;
+    notAControl.pdispVal = ribbonUi.get();
+    result = invokeMember(addin.get(), 0x60030008, DISPATCH_METHOD, &notAControl, 1);
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, result.hr);
+    EXPECT_EQ(0u, result.argError);
+    EXPECT_EQ(1u, referencesOf(ribbonUi.get()));
+}
+
+TEST_F(Dispatch, OnlyMethodCallsWithNoInterfaceAnswer) {
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, invokeMember(addin.get(), 0x60030001, DISPATCH_PROPERTYPUT, nullptr, 0).hr);
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(DISP_E_UNKNOWNINTERFACE,
+              addin->Invoke(0x60030001, IID_IRibbonUI, 1033, DISPATCH_METHOD, &none, &result, nullptr, nullptr));
+    // Visual Basic asks for a method's value with both flags.
+    const CallbackResult both = invokeMember(addin.get(), 0x60030001, DISPATCH_METHOD | DISPATCH_PROPERTYGET, nullptr, 0);
+    EXPECT_EQ(S_OK, both.hr);
+    EXPECT_EQ(VT_BSTR, both.type);
+}
+
+TEST_F(Dispatch, AFailingCallbackIsAnExceptionFromKorvanta) {
+    ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"TabHome", L"一");
+    control->tagFailure = E_ACCESSDENIED;
+    const CallbackResult result = hostsim::callCallback(addin.get(), L"GetVisibleI", control.get());
+    EXPECT_EQ(DISP_E_EXCEPTION, result.hr);
+    EXPECT_EQ(E_ACCESSDENIED, result.scode);
+    EXPECT_EQ(L"Korvanta", result.source);
+    EXPECT_FALSE(result.description.empty());
+    EXPECT_EQ(VT_EMPTY, result.type);
+    EXPECT_EQ(1u, referencesOf(control.get()));
+}
+
+TEST_F(Dispatch, VtableCallersGetTheFailureWithErrorInformation) {
+    ComPtr<_Connect> connect;
+    ASSERT_EQ(S_OK, addin->QueryInterface(IID__Connect, connect.putVoid()));
+    ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"AboutMe");
+    control->idFailure = E_ACCESSDENIED;
+    SetErrorInfo(0, nullptr);
+    BSTR label = reinterpret_cast<BSTR>(1);
+    EXPECT_EQ(E_ACCESSDENIED, connect->GetLabel(control.get(), &label));
+    EXPECT_EQ(nullptr, label);
+    ComPtr<ISupportErrorInfo> supports;
+    ASSERT_EQ(S_OK, addin->QueryInterface(IID_ISupportErrorInfo, supports.putVoid()));
+    EXPECT_EQ(S_OK, supports->InterfaceSupportsErrorInfo(IID__Connect));
+    EXPECT_EQ(S_FALSE, supports->InterfaceSupportsErrorInfo(IID_IRibbonUI));
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
+    Bstr source;
+    info->GetSource(source.put());
+    EXPECT_EQ(L"Korvanta", source.view());
+}
+
+TEST_F(Dispatch, TheOtherInterfacesAnswerTheirOwnMembers) {
+    ComPtr<IRibbonExtensibility> ribbonExtensibility;
+    ASSERT_EQ(S_OK, addin->QueryInterface(IID_IRibbonExtensibility, ribbonExtensibility.putVoid()));
+    EXPECT_EQ(1, idOf(ribbonExtensibility.get(), L"GetCustomUI"));
+    VARIANT ribbonId;
+    ribbonId.vt = VT_BSTR;
+    ribbonId.bstrVal = SysAllocString(L"Microsoft.Excel.Workbook");
+    const CallbackResult document = invokeMember(ribbonExtensibility.get(), 1, DISPATCH_METHOD, &ribbonId, 1);
+    SysFreeString(ribbonId.bstrVal);
+    EXPECT_EQ(S_OK, document.hr);
+    EXPECT_EQ(hostsim::callCallback(addin.get(), L"GetRibbonXML", nullptr).text, document.text);
+
+    EXPECT_EQ(1, idOf(extensibility.get(), L"OnConnection"));
+    EXPECT_EQ(2, idOf(extensibility.get(), L"ondisconnection"));
+    VARIANT arguments[4];
+    arguments[3].vt = VT_DISPATCH;
+    arguments[3].pdispVal = excel.get();
+    arguments[2].vt = VT_I4;
+    arguments[2].lVal = ext_cm_Startup;
+    arguments[1].vt = VT_DISPATCH;
+    arguments[1].pdispVal = nullptr;
+    arguments[0].vt = VT_ERROR;
+    arguments[0].scode = DISP_E_PARAMNOTFOUND;
+    EXPECT_EQ(S_OK, invokeMember(extensibility.get(), 1, DISPATCH_METHOD, arguments, 4).hr);
+    EXPECT_TRUE(excel->hasSubscriber());
+    // A host that is not Excel: an exception carrying E_NOINTERFACE.
+    arguments[3].pdispVal = ribbonUi.get();
+    const CallbackResult refused = invokeMember(extensibility.get(), 1, DISPATCH_METHOD, arguments, 4);
+    EXPECT_EQ(DISP_E_EXCEPTION, refused.hr);
+    EXPECT_EQ(E_NOINTERFACE, refused.scode);
+}
+
+TEST_F(Dispatch, GetCustomUIIgnoresTheRibbonIdAndMatchesGetRibbonXML) {
+    ComPtr<IRibbonExtensibility> ribbonExtensibility;
+    ASSERT_EQ(S_OK, addin->QueryInterface(IID_IRibbonExtensibility, ribbonExtensibility.putVoid()));
+    const std::wstring viaDispatch = hostsim::callCallback(addin.get(), L"GetRibbonXML", nullptr).text;
+    ASSERT_FALSE(viaDispatch.empty());
+    for (const wchar_t* id : {L"Microsoft.Excel.Workbook", L"", L"anything"}) {
+        Bstr ribbonId = Bstr::copyOf(id);
+        Bstr document;
+        EXPECT_EQ(S_OK, ribbonExtensibility->GetCustomUI(ribbonId.get(), document.put()));
+        EXPECT_EQ(viaDispatch, document.view());
+    }
+    Bstr fromNull;
+    EXPECT_EQ(S_OK, ribbonExtensibility->GetCustomUI(nullptr, fromNull.put()));
+    EXPECT_EQ(viaDispatch, fromNull.view());
+    EXPECT_EQ(E_POINTER, ribbonExtensibility->GetCustomUI(nullptr, nullptr));
+}
+
+}  // namespace
