@@ -1,0 +1,179 @@
+// The host simulator's demo: Korvanta.dll registered in a private Wine prefix,
+// created by its ProgID and connected to a simulated Excel exactly as Excel
+// 2007 does it, then used the way a user would: the ribbon, every legacy menu,
+// a recent file, the workbook events, and finally a clean disconnection.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+#include <string>
+
+#include "addin/interfaces.h"
+#include "hostsim/fake_excel.h"
+#include "hostsim/fake_office.h"
+#include "hostsim/office_caller.h"
+#include "hostsim/ribbon_view.h"
+#include "hostsim/unexpected_calls.h"
+#include "settings/settings_store.h"
+#include "support/reg_key.h"
+#include "support/text.h"
+
+using namespace hostsim;
+
+namespace {
+
+void say(const std::wstring& text) {
+    const std::string bytes = toUtf8(text);
+    fwrite(bytes.data(), 1, bytes.size(), stdout);
+    fflush(stdout);
+}
+
+void heading(const std::wstring& text) { say(L"\n== " + text + L" ==\n"); }
+
+std::wstring hex(unsigned long long value) {
+    wchar_t text[24];
+    swprintf(text, 24, L"0x%08llX", value);
+    return text;
+}
+
+std::wstring registryText(HKEY root, const wchar_t* key, const wchar_t* name) {
+    RegKey opened;
+    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, opened.put()) != ERROR_SUCCESS) return L"(no key)";
+    wchar_t data[1024] = {};
+    DWORD type = 0;
+    DWORD size = sizeof data - sizeof(wchar_t);
+    if (RegQueryValueExW(opened.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS) {
+        return L"(no value)";
+    }
+    if (type == REG_DWORD) return L"REG_DWORD " + std::to_wstring(*reinterpret_cast<DWORD*>(data));
+    if (type == REG_SZ) return L"REG_SZ \"" + std::wstring(data) + L"\"";
+    return L"type " + std::to_wstring(type);
+}
+
+template <class Function>
+Function entry(HMODULE dll, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+}
+
+std::wstring result(HRESULT hr) { return hr == S_OK ? L"S_OK" : hr == S_FALSE ? L"S_FALSE" : hex(static_cast<unsigned long>(hr)); }
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    const std::wstring dllPath = argc > 1 ? argv[1] : L"Korvanta.dll";
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    heading(L"Installing Korvanta (what regsvr32 does)");
+    HMODULE dll = LoadLibraryW(dllPath.c_str());
+    if (!dll) {
+        say(L"Cannot load " + dllPath + L"\n");
+        return 1;
+    }
+    const HRESULT registered = entry<HRESULT(STDAPICALLTYPE*)()>(dll, "DllRegisterServer")();
+    say(L"DllRegisterServer(" + dllPath + L") = " + result(registered) + L"\n");
+    const wchar_t* addinKey = L"Software\\Microsoft\\Office\\Excel\\Addins\\Korvanta.Connect";
+    say(L"  HKCR\\Korvanta.Connect\\Clsid = " + registryText(HKEY_CLASSES_ROOT, L"Korvanta.Connect\\Clsid", nullptr) + L"\n");
+    say(L"  HKCU\\" + std::wstring(addinKey) + L"\n");
+    for (const wchar_t* name : {L"FriendlyName", L"Description", L"LoadBehavior"}) {
+        say(L"    " + std::wstring(name) + L" = " + registryText(HKEY_CURRENT_USER, addinKey, name) + L"\n");
+    }
+
+    heading(L"Excel starts");
+    // A user who once hid the Developer tab; everything else is new.
+    SHDeleteKeyW(HKEY_CURRENT_USER, settings::kSettingsSubKey);
+    settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, L"TabDeveloper", L"0");
+    ComPtr<FakeExcelApplication> excel;
+    excel.attach(new FakeExcelApplication());
+    excel->recentFiles = {L"C:\\Reports\\Q3 Sales & Costs.xlsx", L"\\\\fileserver\\finance\\Budget 2008.xls",
+                          L"D:\\Data\\<draft> plan.xlsx", L"notes.xls", L"C:\\Old\\archive.xls"};
+    const HWND mainWindow = excel->showMainWindow(excel->caption);
+    say(L"Excel's main window (XLMAIN) " + hex(reinterpret_cast<ULONG_PTR>(mainWindow)) + L", titled \u201C" + excel->caption + L"\u201D\n");
+
+    CLSID clsid{};
+    CLSIDFromProgID(L"Korvanta.Connect", &clsid);
+    ComPtr<IDispatch> addin;
+    const HRESULT created = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, addin.putVoid());
+    say(L"CoCreateInstance(Korvanta.Connect) = " + result(created) + L"\n");
+    if (FAILED(created)) return 1;
+    ComPtr<_IDTExtensibility2> extensibility;
+    addin->QueryInterface(IID__IDTExtensibility2, extensibility.putVoid());
+    const HRESULT connected = extensibility->OnConnection(excel.get(), ext_cm_Startup, nullptr, nullptr);
+    say(L"OnConnection = " + result(connected) + L"; the add-in asked Excel for: ");
+    for (const std::wstring& call : excel->calls) say(call + L" ");
+    say(L"\nSubscribed to Excel's application events: " + std::wstring(excel->hasSubscriber() ? L"yes" : L"no") + L"\n");
+    say(L"Settings in HKCU\\" + std::wstring(settings::kSettingsSubKey) + L":\n");
+    for (const wchar_t* name : settings::kSettingNames) {
+        say(L"  " + std::wstring(name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, name) + L"\n");
+    }
+
+    heading(L"Office loads the ribbon");
+    ComPtr<IRibbonExtensibility> ribbonExtensibility;
+    addin->QueryInterface(IID_IRibbonExtensibility, ribbonExtensibility.putVoid());
+    BSTR document = nullptr;
+    const HRESULT gotDocument = ribbonExtensibility->GetCustomUI(nullptr, &document);
+    const std::wstring customUi = document ? std::wstring(document, SysStringLen(document)) : L"";
+    SysFreeString(document);
+    say(L"GetCustomUI = " + result(gotDocument) + L", " + std::to_wstring(customUi.size()) + L" characters\n");
+    ComPtr<FakeRibbonUI> ribbonUi;
+    ribbonUi.attach(new FakeRibbonUI());
+    say(L"rxcustomUI_onLoad = " + result(callCallback(addin.get(), L"rxcustomUI_onLoad", ribbonUi.get()).hr) + L"\n\n");
+    RibbonView view(addin.get());
+    std::wstring error;
+    const auto tree = parseXml(customUi, &error);
+    say(tree ? view.showDocument(*tree) : L"The document is not XML: " + error + L"\n");
+
+    heading(L"The user opens each legacy menu");
+    const wchar_t* menus[][3] = {
+        {L"rxMenu_wenjian", L"File", L"文件"},   {L"rxMenu_bianji", L"Edit", L"编辑"},    {L"rxMenu_shitu", L"View", L"视图"},
+        {L"rxMenu_charu", L"Insert", L"插入"},   {L"rxMenu_geshi", L"Format", L"格式"},   {L"rxMenu_gongju", L"Tools", L"工具"},
+        {L"rxMenu_shuju", L"Date", L"数据"},     {L"rxMenu_chuangkou", L"Windows", L"窗口"}, {L"rxMenu_bangzhu", L"Help", L"帮助"},
+    };
+    for (const auto& menu : menus) {
+        say(std::wstring(L"\n") + menu[2] + L" (" + menu[0] + L", tag " + menu[1] + L"):\n");
+        say(view.showMenu(menu[0], menu[1], 1));
+    }
+
+    heading(L"The user clicks the second recent file");
+    const CallbackResult opened = callCallback(addin.get(), L"OpenFile", makeControl(L"RecentFile2", L"二").get());
+    say(L"OpenFile(RecentFile2) = " + result(opened.hr) + L"\n");
+    for (const OpenCall& call : excel->opens) {
+        say(L"  Excel: Workbooks.Open(\u201C" + call.filename + L"\u201D, " + std::to_wstring(call.argumentCount - 1) +
+            L" optional arguments " + (call.optionalArgumentsMissing ? L"all missing" : L"given") + L"), LCID " +
+            std::to_wstring(call.lcid) + L"\n");
+    }
+
+    heading(L"Excel opens a workbook, then saves one");
+    excel->recentFiles.insert(excel->recentFiles.begin(), L"C:\\New\\Forecast.xlsx");
+    say(L"WorkbookOpen -> add-in returned " + result(excel->raiseWorkbookOpen()) + L"\n");
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    say(L"WorkbookBeforeSave -> add-in returned " + result(excel->raiseWorkbookBeforeSave(VARIANT_FALSE, cancel)) +
+        L", Cancel still " + (cancel ? L"true" : L"false") + L"\n");
+    say(L"Ribbon calls made by the add-in:\n");
+    for (const std::wstring& call : ribbonUi->calls) say(L"  " + call + L"\n");
+    say(L"The File menu, rebuilt on its next opening:\n" + view.showMenu(L"rxMenu_wenjian", L"File", 1));
+
+    heading(L"Excel closes");
+    const ULONG before = excel->AddRef() - 1;
+    excel->Release();
+    say(L"OnDisconnection = " + result(extensibility->OnDisconnection(ext_dm_HostShutdown, nullptr)) + L"\n");
+    say(L"Still subscribed to Excel's events: " + std::wstring(excel->hasSubscriber() ? L"yes" : L"no") + L"\n");
+    extensibility.reset();
+    ribbonExtensibility.reset();
+    addin.reset();
+    const ULONG after = excel->AddRef() - 1;
+    excel->Release();
+    say(L"References to Excel's Application: " + std::to_wstring(before) + L" while connected, " + std::to_wstring(after) +
+        L" after the add-in was released (the simulator's own)\n");
+    say(L"References to the ribbon object: " + std::to_wstring(ribbonUi->AddRef() - 1) + L" (the simulator's own)\n");
+    ribbonUi->Release();
+    say(L"DllCanUnloadNow = " + result(entry<HRESULT(STDAPICALLTYPE*)()>(dll, "DllCanUnloadNow")()) + L"\n");
+    for (const std::string& call : takeUnexpectedCalls()) say(L"UNEXPECTED CALL: " + fromAnsi(call) + L"\n");
+
+    excel.reset();
+    ribbonUi.reset();
+    CoUninitialize();
+    return 0;
+}
