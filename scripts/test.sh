@@ -11,5 +11,9 @@ if [ "$arch" = i686 ]; then "$root/scripts/build.sh" i686; else "$root/scripts/b
 korvanta_wine_setup "$arch"
 korvanta_wine_start
 trap korvanta_wine_stop EXIT
+if [ "$arch" != i686 ]; then
+  echo "32-bit Wine cannot run here: checking the shipped 32-bit DLL, then testing the $arch build"
+  bash "$root/tests/check_dll.sh" "$root/build/i686/addin/Korvanta.dll" i686-w64-mingw32-objdump
+fi
 echo "Running the tests of the $arch build under $(basename "$KORVANTA_WINE")"
 ctest --test-dir "$KORVANTA_BUILD" --output-on-failure

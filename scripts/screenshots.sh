@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Pictures of the two dialogs for docs/: each is opened by the show_dialogs
+# driver under Wine's X11 driver, in a virtual desktop on a private Xvfb
+# display, with the dialogs' font "微软雅黑" mapped to WenQuanYi Micro Hei.
+# Writes docs/customise-dialog.png and docs/about-dialog.png.
+# Usage: scripts/screenshots.sh
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+source "$root/scripts/wine-env.sh"
+arch=$(korvanta_run_arch)
+"$root/scripts/build.sh" "$arch" >/dev/null
+
+build="$root/build/$arch"
+driver="$build/tests/dialogs/show_dialogs.exe"
+[ -f "$driver" ] || cmake --build "$build" --target show_dialogs >/dev/null
+if [ "$arch" = i686 ]; then
+  export WINEARCH=win32 KORVANTA_WINE=/usr/lib/wine/wine
+else
+  export WINEARCH=win64 KORVANTA_WINE=/usr/lib/wine/wine64
+fi
+# A prefix of its own: the tests' prefix uses the null driver, which draws nothing.
+export WINEPREFIX="$build/wineprefix-screenshots" WINEDEBUG=-all
+export WINELOADER=$KORVANTA_WINE WINESERVER=/usr/lib/wine/wineserver
+work="$build/screenshots"
+mkdir -p "$work" "$root/docs"
+
+# A free X display.
+display=90
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+export DISPLAY=":$display"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+if [ ! -f "$WINEPREFIX/.korvanta-screenshots-ready" ]; then
+  rm -rf "$WINEPREFIX"
+  "$KORVANTA_WINE" wineboot -i </dev/null >/dev/null 2>&1
+  "$WINESERVER" -w
+  # Settings whose names are Chinese go in through a UTF-16 .reg file: `reg add`
+  # garbles them outside a Chinese locale. The CJK font is linked behind the
+  # system's UI fonts so the captions show Chinese too.
+  python3 - "$work/screenshots.reg" <<'EOF'
+import sys
+def multi(*texts):
+    data = "".join(t + "\0" for t in texts) + "\0"
+    raw = data.encode("utf-16-le")
+    return "hex(7):" + ",".join("%02x" % b for b in raw)
+link = multi("wqy-microhei.ttc,WenQuanYi Micro Hei")
+lines = [
+    "Windows Registry Editor Version 5.00", "",
+    r"[HKEY_CURRENT_USER\Software\Wine\Explorer]", '"Desktop"="Default"', "",
+    r"[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]", '"Default"="800x600"', "",
+    r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]", '"微软雅黑"="WenQuanYi Micro Hei"', "",
+    r"[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]",
+] + ['"%s"=%s' % (face, link) for face in ("Tahoma", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif")] + [""]
+with open(sys.argv[1], "wb") as out:
+    out.write(b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le"))
+EOF
+  reg_file="Z:${work//\//\\}\\screenshots.reg"
+  "$KORVANTA_WINE" regedit /S "$reg_file" </dev/null >/dev/null 2>&1
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.korvanta-screenshots-ready"
+fi
+
+# shoot NAME PICTURE: opens the dialog, waits for it to be drawn, cuts its
+# window out of the virtual desktop.
+shoot() {
+  local name=$1 picture=$2 rect="$work/$1.rect"
+  rm -f "$rect"
+  "$KORVANTA_WINE" "$driver" "$name" </dev/null >"$rect" 2>/dev/null &
+  for _ in $(seq 200); do [ -s "$rect" ] && break; sleep 0.1; done
+  [ -s "$rect" ] || { echo "the $name dialog did not appear" >&2; exit 1; }
+  read -r left top width height <"$rect"
+  sleep 1.5
+  local desktop
+  desktop=$(xdotool search --name 'Wine desktop' | head -n 1)
+  xwd -silent -id "$desktop" | convert xwd:- -crop "${width}x${height}+${left}+${top}" +repage "$picture"
+  "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+  "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+  echo "$picture"
+}
+
+shoot customise "$root/docs/customise-dialog.png"
+shoot about "$root/docs/about-dialog.png"

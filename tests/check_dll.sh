@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Checks that a Korvanta.dll loads on a plain Windows machine: it imports only
+# Windows system DLLs (no MinGW runtime DLLs) and exports exactly the four
+# entry points of an in-process COM server, undecorated.
+# Usage: tests/check_dll.sh path/to/Korvanta.dll objdump
+set -euo pipefail
+dll=$1
+objdump=${2:-objdump}
+listing=$("$objdump" -p "$dll")
+
+allowed='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|comctl32|msvcrt|shlwapi)\.dll$'
+status=0
+imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$listing" | tr 'A-Z' 'a-z' | sort -u)
+for import in $imports; do
+  if ! grep -Eq "$allowed" <<<"$import"; then
+    echo "FAIL: $dll imports $import, which a Windows machine does not have"
+    status=1
+  fi
+done
+
+exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$listing" | sed -n 's/^\s*\[ *[0-9]*\] //p' | sort | tr '\n' ' ')
+expected='DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer '
+if [ "$exports" != "$expected" ]; then
+  echo "FAIL: $dll exports '$exports', expected '$expected'"
+  status=1
+fi
+[ $status -eq 0 ] && echo "$dll: imports $(echo $imports); exports $exports"
+exit $status
