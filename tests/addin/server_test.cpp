@@ -336,3 +336,88 @@ TEST_F(Dispatch, GetCustomUIIgnoresTheRibbonIdAndMatchesGetRibbonXML) {
 }
 
 }  // namespace
+
+namespace {
+
+// With Office's object library registered (here its stand-in, same LIBID and
+// version), the type library's callback parameters resolve to Office's own
+// IRibbonUI and IRibbonControl, and dispatch answers exactly as without it.
+class WithOfficeLibrary : public AddinHost {
+protected:
+    void SetUp() override {
+        AddinHost::SetUp();
+        std::wstring path = L"Z:";
+        for (const char* c = KORVANTA_OFFICE_TLB_UNIX_PATH; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+        ASSERT_EQ(S_OK, LoadTypeLibEx(path.c_str(), REGKIND_REGISTER, m_office.put()));
+    }
+    void TearDown() override {
+        UnRegisterTypeLib(LIBID_OfficeObjects, 2, 4, 0, SYS_WIN32);
+        UnRegisterTypeLib(LIBID_OfficeObjects, 2, 4, 0, SYS_WIN64);
+        m_office.reset();
+        AddinHost::TearDown();
+    }
+    ComPtr<ITypeLib> m_office;
+};
+
+std::wstring parameterTypeName(ITypeInfo* info, const FUNCDESC& function) {
+    // [in] IRibbonControl* or [in, out] IRibbonControl**: pointers down to the user-defined type.
+    const TYPEDESC* type = &function.lprgelemdescParam[0].tdesc;
+    while (type->vt == VT_PTR) type = type->lptdesc;
+    if (type->vt != VT_USERDEFINED) return L"<not user-defined>";
+    ComPtr<ITypeInfo> referenced;
+    if (FAILED(info->GetRefTypeInfo(type->hreftype, referenced.put()))) return L"<unresolved>";
+    Bstr name;
+    referenced->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr);
+    ComPtr<ITypeLib> library;
+    UINT index = 0;
+    referenced->GetContainingTypeLib(library.put(), &index);
+    TLIBATTR* attributes = nullptr;
+    library->GetLibAttr(&attributes);
+    const bool office = IsEqualGUID(attributes->guid, LIBID_OfficeObjects) && attributes->wMajorVerNum == 2 &&
+                        attributes->wMinorVerNum == 4;
+    library->ReleaseTLibAttr(attributes);
+    return std::wstring(name.view()) + (office ? L" (Office 2.4)" : L" (elsewhere)");
+}
+
+TEST_F(WithOfficeLibrary, CallbackParametersAreOfficesInterfaces) {
+    ComPtr<ITypeInfo> info;
+    ASSERT_EQ(S_OK, addin->GetTypeInfo(0, 1033, info.put()));
+    // The interface view, where [in, out] parameters keep their double pointer.
+    HREFTYPE interfaceView = 0;
+    ASSERT_EQ(S_OK, info->GetRefTypeOfImplType(-1, &interfaceView));
+    ComPtr<ITypeInfo> vtable;
+    ASSERT_EQ(S_OK, info->GetRefTypeInfo(interfaceView, vtable.put()));
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(S_OK, vtable->GetTypeAttr(&attributes));
+    const WORD functions = attributes->cFuncs;
+    vtable->ReleaseTypeAttr(attributes);
+    ASSERT_EQ(9, functions);
+    const wchar_t* expected[] = {nullptr, L"IRibbonUI (Office 2.4)"};
+    for (WORD i = 0; i < functions; ++i) {
+        FUNCDESC* function = nullptr;
+        ASSERT_EQ(S_OK, vtable->GetFuncDesc(i, &function));
+        if (i == 0) {
+            EXPECT_EQ(1, function->cParams) << "GetRibbonXML has only its result";
+        } else {
+            EXPECT_EQ(i == 1 ? std::wstring(expected[1]) : std::wstring(L"IRibbonControl (Office 2.4)"),
+                      parameterTypeName(vtable.get(), *function))
+                << "member " << i;
+            const USHORT flags = function->lprgelemdescParam[0].paramdesc.wParamFlags;
+            // GetLabel and rxKorvanta_get take the control by value, the others by reference.
+            EXPECT_EQ(i >= 7 ? PARAMFLAG_FIN : (PARAMFLAG_FIN | PARAMFLAG_FOUT), flags & (PARAMFLAG_FIN | PARAMFLAG_FOUT))
+                << "member " << i;
+        }
+        vtable->ReleaseFuncDesc(function);
+    }
+}
+
+TEST_F(WithOfficeLibrary, DispatchAnswersTheSame) {
+    ASSERT_EQ(S_OK, connect());
+    ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"TabHome");
+    const CallbackResult result = hostsim::callCallback(addin.get(), L"GetVisibleII", control.get());
+    EXPECT_EQ(S_OK, result.hr);
+    EXPECT_EQ(VARIANT_TRUE, result.boolean);
+    EXPECT_EQ(1u, referencesOf(control.get()));
+}
+
+}  // namespace
