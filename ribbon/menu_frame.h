@@ -1,0 +1,12 @@
+// The frame that every legacy menu's document shares. Kept as literals, not
+// objects, so that each fixed document can be one compile-time constant built
+// by concatenating adjacent literals.
+#pragma once
+
+// The customUI namespace, also the root namespace of the ribbon document.
+#define KORVANTA_CUSTOMUI_NAMESPACE L"http://schemas.microsoft.com/office/2006/01/customui"
+// Office accepts a dynamic menu's content only as one namespaced menu element.
+#define KORVANTA_MENU_HEADER L"<menu xmlns=\"" KORVANTA_CUSTOMUI_NAMESPACE L"\">"
+#define KORVANTA_MENU_CLOSE L"</menu>"
+// Lines of a menu document are joined by CR LF, never ended by one.
+#define KORVANTA_CRLF L"\r\n"

@@ -1,0 +1,100 @@
+// Tag selection and the eight fixed menu documents.
+#include "ribbon/menu_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/ribbon/expected_text.h"
+
+namespace {
+
+using ribbon::fixedMenuDocument;
+using ribbon::LegacyMenu;
+using ribbon::menuForTag;
+
+struct FixedMenu {
+    LegacyMenu menu;
+    const char* file;
+    std::size_t contentLines;
+};
+
+constexpr FixedMenu kFixedMenus[] = {
+    {LegacyMenu::Edit, "menu_edit.xml", 11},     {LegacyMenu::View, "menu_view.xml", 7},
+    {LegacyMenu::Insert, "menu_insert.xml", 9},  {LegacyMenu::Format, "menu_format.xml", 9},
+    {LegacyMenu::Tools, "menu_tools.xml", 10},   {LegacyMenu::Data, "menu_data.xml", 11},
+    {LegacyMenu::Window, "menu_window.xml", 7},  {LegacyMenu::Help, "menu_help.xml", 7},
+};
+
+std::vector<std::wstring_view> linesOf(std::wstring_view text) {
+    std::vector<std::wstring_view> lines;
+    std::size_t start = 0;
+    for (std::size_t at = text.find(L"\r\n"); at != std::wstring_view::npos; at = text.find(L"\r\n", start)) {
+        lines.push_back(text.substr(start, at - start));
+        start = at + 2;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// Opening tags of menus with children, less closing tags, on one line.
+int openMenusLeft(std::wstring_view line) {
+    int open = 0;
+    for (std::size_t at = line.find(L"<menu "); at != std::wstring_view::npos; at = line.find(L"<menu ", at + 1)) {
+        const std::size_t end = line.find(L'>', at);
+        if (end != std::wstring_view::npos && line[end - 1] != L'/') ++open;
+    }
+    return open - static_cast<int>(ribbon_test::occurrences(line, L"</menu>"));
+}
+
+TEST(MenuForTag, SelectsByExactTag) {
+    EXPECT_EQ(menuForTag(L"File"), LegacyMenu::File);
+    EXPECT_EQ(menuForTag(L"Edit"), LegacyMenu::Edit);
+    EXPECT_EQ(menuForTag(L"View"), LegacyMenu::View);
+    EXPECT_EQ(menuForTag(L"Insert"), LegacyMenu::Insert);
+    EXPECT_EQ(menuForTag(L"Format"), LegacyMenu::Format);
+    EXPECT_EQ(menuForTag(L"Tools"), LegacyMenu::Tools);
+    EXPECT_EQ(menuForTag(L"Date"), LegacyMenu::Data);
+    EXPECT_EQ(menuForTag(L"Windows"), LegacyMenu::Window);
+    EXPECT_EQ(menuForTag(L"Help"), LegacyMenu::Help);
+}
+
+TEST(MenuForTag, RejectsEverythingElse) {
+    for (const wchar_t* tag : {L"", L"file", L"FILE", L"Data", L"Window", L"date", L"File ", L" File",
+                               L"Edits", L"一", L"二", L"rxMenu_wenjian"}) {
+        EXPECT_FALSE(menuForTag(tag).has_value()) << ribbon_test::toUtf8(tag);
+    }
+    EXPECT_FALSE(menuForTag(std::wstring_view(L"Help\0", 5)).has_value());
+}
+
+TEST(FixedMenuDocument, AreTheExpectedTexts) {
+    for (const FixedMenu& m : kFixedMenus) {
+        EXPECT_EQ(ribbon_test::toUtf8(fixedMenuDocument(m.menu)), ribbon_test::expectedText(m.file)) << m.file;
+        EXPECT_EQ(fixedMenuDocument(m.menu).data(), fixedMenuDocument(m.menu).data()) << m.file;
+    }
+    EXPECT_TRUE(fixedMenuDocument(LegacyMenu::File).empty());
+}
+
+TEST(FixedMenuDocument, FrameLinesAndSubmenus) {
+    for (const FixedMenu& m : kFixedMenus) {
+        const std::vector<std::wstring_view> lines = linesOf(fixedMenuDocument(m.menu));
+        ASSERT_EQ(lines.size(), m.contentLines + 2) << m.file;
+        EXPECT_EQ(lines.front(), L"<menu xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">") << m.file;
+        EXPECT_EQ(lines.back(), L"</menu>") << m.file;
+        for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+            EXPECT_FALSE(lines[i].empty()) << m.file << " line " << i;
+            EXPECT_EQ(lines[i].find_first_of(L"\r\n"), std::wstring_view::npos) << m.file << " line " << i;
+            EXPECT_EQ(openMenusLeft(lines[i]), 0) << m.file << " line " << i;
+        }
+    }
+}
+
+TEST(FixedMenuDocument, RepeatedControlsAreSentEachTime) {
+    const std::wstring_view edit = fixedMenuDocument(LegacyMenu::Edit);
+    EXPECT_EQ(ribbon_test::occurrences(edit, L"<button idMso=\"PasteSpecialDialog\" />"), 2u);
+    EXPECT_EQ(ribbon_test::occurrences(edit, L"<button idMso=\"PasteAsHyperlink\" />"), 3u);
+    EXPECT_EQ(ribbon_test::occurrences(fixedMenuDocument(LegacyMenu::Data), L"<button idMso=\"TableOpenInBrowser\" />"), 2u);
+}
+
+}  // namespace
