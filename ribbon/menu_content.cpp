@@ -1,0 +1,101 @@
+// rxKorvanta_get and OpenFile: the legacy menus' content and the recent-file
+// buttons' action.
+#include "ribbon/menu_content.h"
+
+#include <new>
+#include <string_view>
+#include <utility>
+
+#include "addin/excel.h"
+#include "ribbon/control_text.h"
+#include "ribbon/menu_catalogue.h"
+#include "support/bstr.h"
+#include "support/com_ptr.h"
+#include "support/error_info.h"
+#include "support/hresult.h"
+
+namespace ribbon {
+namespace {
+
+HRESULT outOfMemory() noexcept {
+    return reportError(E_OUTOFMEMORY, IID__Connect, L"Out of memory for a menu's content");
+}
+
+// Reads the first entries of Excel's recent-file list and builds the File
+// document into a new string. The recent-file state is replaced only once
+// everything has been read, so a failure never leaves a half-filled table
+// behind for OpenFile.
+HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* document) {
+    ComPtr<IDispatch> files;
+    RETURN_IF_FAILED(excel::recentFiles(excelApplication, files));
+    double count = 0;
+    RETURN_IF_FAILED(excel::recentFilesCount(files.get(), count));
+    const int listed = recentButtonCount(count);
+
+    std::vector<RecentEntry> entries;
+    entries.reserve(static_cast<std::size_t>(listed));
+    for (int position = 1; position <= listed; ++position) {
+        // The list is asked for again for every entry, as the menu always has.
+        RETURN_IF_FAILED(excel::recentFiles(excelApplication, files));
+        ComPtr<IDispatch> file;
+        RETURN_IF_FAILED(excel::recentFile(files.get(), position, file));
+        Bstr path;
+        RETURN_IF_FAILED(excel::recentFilePath(file.get(), path));
+        entries.push_back(RecentEntry{std::wstring(path.view()), fileNameOf(path.view())});
+    }
+
+    const FileMenuLayout layout(entries);
+    RETURN_HR_IF(outOfMemory(), layout.length() > 0x7FFFFFF0u);
+    Bstr text;
+    *text.put() = SysAllocStringLen(nullptr, static_cast<UINT>(layout.length()));
+    RETURN_HR_IF(outOfMemory(), !text);
+    layout.write(text.get());
+
+    recent.RecentCount = static_cast<short>(listed);
+    // A list without files leaves the earlier table in place.
+    if (listed > 0) recent.RecentTable = std::move(entries);
+    *document = text.release();
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, BSTR* document) noexcept {
+    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the menu's content"), !document);
+    *document = nullptr;
+    Bstr tag;
+    RETURN_IF_FAILED(readControlTag(control, tag));
+    const std::optional<LegacyMenu> menu = menuForTag(tag.view());
+    // Not one of the legacy menus: the empty text (a null string).
+    if (!menu) return S_OK;
+
+    if (*menu == LegacyMenu::File) {
+        try {
+            return buildFileMenu(excelApplication, recent, document);
+        } catch (const std::bad_alloc&) {
+            return outOfMemory();
+        } catch (...) {
+            return reportError(E_UNEXPECTED, IID__Connect, L"The File menu could not be built");
+        }
+    }
+    Bstr fixed = Bstr::copyOf(fixedMenuDocument(*menu));
+    RETURN_HR_IF(outOfMemory(), !fixed);
+    *document = fixed.release();
+    return S_OK;
+}
+
+HRESULT openRecentFile(IRibbonControl* control, IDispatch* excelApplication, const RecentFiles& recent) noexcept {
+    Bstr id;
+    RETURN_IF_FAILED(readControlId(control, id));
+    const std::optional<std::size_t> position = recentPositionOfId(id.view());
+    const std::optional<std::vector<RecentEntry>>& table = recent.RecentTable;
+    RETURN_HR_IF(reportError(DISP_E_BADINDEX, IID__Connect, L"The button stands for no file of the recent-file list"),
+                 !table || !position || *position < 1 || *position > table->size());
+    const std::wstring& path = (*table)[*position - 1].path;
+
+    ComPtr<IDispatch> workbooks;
+    RETURN_IF_FAILED(excel::workbooks(excelApplication, workbooks));
+    return excel::openWorkbook(workbooks.get(), path);
+}
+
+}  // namespace ribbon

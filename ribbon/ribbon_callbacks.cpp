@@ -1,0 +1,66 @@
+// The visibility and label callbacks. Office calls them on every redraw and
+// invalidation, so they read one property of the control and answer from
+// memory: no allocation of their own but the label handed back.
+#include "ribbon/ribbon_callbacks.h"
+
+#include <iterator>
+#include <string_view>
+
+#include "ribbon/callback_tables.h"
+#include "ribbon/control_text.h"
+#include "settings/settings_store.h"
+#include "support/bstr.h"
+#include "support/error_info.h"
+#include "support/hresult.h"
+
+namespace ribbon {
+namespace {
+
+// The tab table of the callbacks and the settings store's names must agree
+// entry for entry, since a tab's flag is found by its position.
+constexpr bool tabTableMatchesSettings() noexcept {
+    if (kFirstTabSetting != settings::kFirstTab) return false;
+    if (kFirstTabSetting + std::size(kTabIds) != settings::kSettingCount) return false;
+    for (std::size_t i = 0; i < std::size(kTabIds); ++i) {
+        if (kTabIds[i] != std::wstring_view(settings::kSettingNames[kFirstTabSetting + i])) return false;
+    }
+    return true;
+}
+static_assert(tabTableMatchesSettings(), "the tab ids must be the settings' tab names, in order");
+static_assert(settings::kShowAllMenu == 0 && settings::kShowRecentFiles == 1, "the tag table's entries moved");
+
+}  // namespace
+
+HRESULT visibleByTag(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
+    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the visibility answer"), !visible);
+    *visible = VARIANT_FALSE;
+    Bstr tag;
+    RETURN_IF_FAILED(readControlTag(control, tag));
+    if (const auto setting = settingOfTag(tag.view())) *visible = settings::SettingFlags[*setting];
+    return S_OK;
+}
+
+HRESULT visibleTab(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
+    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the visibility answer"), !visible);
+    *visible = VARIANT_FALSE;
+    Bstr id;
+    RETURN_IF_FAILED(readControlId(control, id));
+    if (const auto setting = settingOfTab(id.view())) *visible = settings::SettingFlags[*setting];
+    return S_OK;
+}
+
+HRESULT labelOf(IRibbonControl* control, BSTR* label) noexcept {
+    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the label"), !label);
+    *label = nullptr;
+    Bstr id;
+    RETURN_IF_FAILED(readControlId(control, id));
+    const std::wstring_view text = labelOfId(id.view());
+    // A null string is COM's empty text: an id without a label costs nothing.
+    if (text.empty()) return S_OK;
+    Bstr copy = Bstr::copyOf(text);
+    RETURN_HR_IF(reportError(E_OUTOFMEMORY, IID__Connect, L"Out of memory for the label"), !copy);
+    *label = copy.release();
+    return S_OK;
+}
+
+}  // namespace ribbon

@@ -1,0 +1,237 @@
+// rxKorvanta_get and OpenFile as Office calls them, with a simulated Excel.
+#include "ribbon/menu_content.h"
+
+#include <string>
+#include <vector>
+
+#include "addin/excel.h"
+#include "ribbon/file_menu.h"
+#include "ribbon/menu_catalogue.h"
+#include "tests/ribbon/expected_text.h"
+#include "tests/ribbon/ribbon_com_fixture.h"
+
+namespace {
+
+using ribbon_test::RibbonComTest;
+
+const std::vector<std::wstring> kThreeFiles = {L"D:\\报表\\R&D <草稿>.xlsx", L"\\\\fs01\\共享\\Tom's \"final\".xlsm",
+                                               L"Book3.xls"};
+
+class MenuContent : public RibbonComTest {
+protected:
+    void SetUp() override {
+        RibbonComTest::SetUp();
+        connect();
+    }
+
+    hostsim::CallbackResult menu(const wchar_t* tag, const wchar_t* id = L"rxMenu_wenjian") {
+        return callWith(L"rxKorvanta_get", id, tag);
+    }
+
+    std::wstring fileMenuText() {
+        const hostsim::CallbackResult result = menu(L"File");
+        EXPECT_EQ(result.hr, S_OK);
+        EXPECT_EQ(result.type, VT_BSTR);
+        return result.text;
+    }
+
+    hostsim::CallbackResult press(const wchar_t* id) { return callWith(L"OpenFile", id, L"二"); }
+
+    // The document the add-in should send for the first three of `paths`.
+    static std::wstring fileMenuOf(const std::vector<std::wstring>& paths) {
+        std::vector<ribbon::RecentEntry> entries;
+        for (std::size_t i = 0; i < paths.size() && i < 3; ++i) entries.push_back({paths[i], ribbon::fileNameOf(paths[i])});
+        return ribbon::fileMenuDocument(entries);
+    }
+
+    static std::vector<std::wstring> listCalls(int files) {
+        std::vector<std::wstring> calls = {L"RecentFiles", L"RecentFiles.Count"};
+        for (int i = 1; i <= files; ++i) {
+            calls.insert(calls.end(), {L"RecentFiles", L"RecentFiles.Item(" + std::to_wstring(i) + L")", L"RecentFile.Path"});
+        }
+        return calls;
+    }
+};
+
+TEST_F(MenuContent, FixedMenusByTagWithoutAskingExcel) {
+    const struct {
+        const wchar_t* tag;
+        const char* file;
+    } menus[] = {{L"Edit", "menu_edit.xml"},     {L"View", "menu_view.xml"},   {L"Insert", "menu_insert.xml"},
+                 {L"Format", "menu_format.xml"}, {L"Tools", "menu_tools.xml"}, {L"Date", "menu_data.xml"},
+                 {L"Windows", "menu_window.xml"}, {L"Help", "menu_help.xml"}};
+    for (const auto& m : menus) {
+        const hostsim::CallbackResult inBar = menu(m.tag, L"rxMenu_bianji");
+        const hostsim::CallbackResult inCombined = menu(m.tag, L"rxMenu_bianji1");
+        EXPECT_EQ(inBar.hr, S_OK);
+        EXPECT_EQ(ribbon_test::toUtf8(inBar.text), ribbon_test::expectedText(m.file));
+        EXPECT_EQ(inCombined.text, inBar.text);
+    }
+    EXPECT_TRUE(m_excel->calls.empty());
+}
+
+TEST_F(MenuContent, OtherTagsGetTheEmptyText) {
+    for (const wchar_t* tag : {L"file", L"Data", L"Window", L"HELP", L"", L"Edit ", L"一"}) {
+        const hostsim::CallbackResult result = menu(tag);
+        EXPECT_EQ(result.hr, S_OK);
+        EXPECT_EQ(result.type, VT_BSTR);
+        EXPECT_EQ(result.text, L"");
+    }
+    EXPECT_TRUE(m_excel->calls.empty());
+}
+
+TEST_F(MenuContent, FileMenuWithoutRecentFiles) {
+    EXPECT_EQ(ribbon_test::toUtf8(fileMenuText()), ribbon_test::expectedText("menu_file_none.xml"));
+    EXPECT_EQ(m_excel->calls, listCalls(0));
+}
+
+TEST_F(MenuContent, FileMenuWithOneAndThreeRecentFiles) {
+    m_excel->recentFiles = {L"C:\\Data\\Book1.xlsx"};
+    EXPECT_EQ(ribbon_test::toUtf8(fileMenuText()), ribbon_test::expectedText("menu_file_one.xml"));
+    EXPECT_EQ(m_excel->calls, listCalls(1));
+    m_excel->recentFiles = kThreeFiles;
+    m_excel->calls.clear();
+    EXPECT_EQ(ribbon_test::toUtf8(fileMenuText()), ribbon_test::expectedText("menu_file_three.xml"));
+    EXPECT_EQ(m_excel->calls, listCalls(3));
+    // Both File menus get the same document.
+    EXPECT_EQ(menu(L"File", L"rxMenu_wenjian1").text, menu(L"File", L"rxMenu_wenjian").text);
+}
+
+TEST_F(MenuContent, FiveFilesListTheFirstThree) {
+    m_excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2&.xlsx", L"noslash.xls", L"C:\\4.xlsx", L"C:\\5.xlsx"};
+    EXPECT_EQ(fileMenuText(), fileMenuOf(m_excel->recentFiles));
+    EXPECT_EQ(m_excel->calls, listCalls(3));
+}
+
+TEST_F(MenuContent, CountsBeyondSixteenBitsListThreeAndNegativeCountsNone) {
+    m_excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2.xlsx", L"C:\\3.xlsx", L"C:\\4.xlsx"};
+    for (double count : {32768.0, 65539.0, 4294967299.0}) {
+        m_excel->recentFilesCount = count;
+        m_excel->calls.clear();
+        EXPECT_EQ(fileMenuText(), fileMenuOf(m_excel->recentFiles)) << count;
+        EXPECT_EQ(m_excel->calls, listCalls(3)) << count;
+    }
+    m_excel->recentFilesCount = -1;
+    m_excel->calls.clear();
+    EXPECT_EQ(fileMenuText(), fileMenuOf({}));
+    EXPECT_EQ(m_excel->calls, listCalls(0));
+}
+
+TEST_F(MenuContent, OpenFileOpensTheListedPathWithFourteenMissingArguments) {
+    m_excel->recentFiles = kThreeFiles;
+    fileMenuText();
+    m_excel->calls.clear();
+    const hostsim::CallbackResult result = press(L"RecentFile2");
+    EXPECT_EQ(result.hr, S_OK);
+    ASSERT_EQ(m_excel->opens.size(), 1u);
+    EXPECT_EQ(m_excel->opens[0].filename, kThreeFiles[1]);
+    EXPECT_EQ(m_excel->opens[0].argumentCount, 15u);
+    EXPECT_TRUE(m_excel->opens[0].optionalArgumentsMissing);
+    EXPECT_EQ(m_excel->opens[0].lcid, 1033u);
+    EXPECT_EQ(m_excel->calls, (std::vector<std::wstring>{L"Workbooks", L"Workbooks.Open"}));
+}
+
+TEST_F(MenuContent, OpenFileRefusesButtonsOutsideTheTable) {
+    // No File menu built yet: no table at all.
+    ribbon_test::RibbonComTest::expectFailure(press(L"RecentFile1"), DISP_E_BADINDEX);
+    m_excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
+    fileMenuText();
+    for (const wchar_t* id : {L"RecentFile0", L"RecentFile3", L"RecentFile", L"", L"RecentFileX", L"RecentFile1 "}) {
+        expectFailure(press(id), DISP_E_BADINDEX);
+    }
+    EXPECT_TRUE(m_excel->opens.empty());
+}
+
+TEST_F(MenuContent, ARebuiltShorterListLimitsOpenFile) {
+    m_excel->recentFiles = kThreeFiles;
+    fileMenuText();
+    m_excel->recentFiles = {L"C:\\new.xlsx"};
+    fileMenuText();
+    expectFailure(press(L"RecentFile3"), DISP_E_BADINDEX);
+    EXPECT_TRUE(m_excel->opens.empty());
+    EXPECT_EQ(press(L"RecentFile1").hr, S_OK);
+    ASSERT_EQ(m_excel->opens.size(), 1u);
+    EXPECT_EQ(m_excel->opens[0].filename, L"C:\\new.xlsx");
+}
+
+TEST_F(MenuContent, AnEmptyListKeepsTheEarlierTable) {
+    m_excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
+    fileMenuText();
+    m_excel->recentFiles.clear();
+    EXPECT_EQ(fileMenuText(), fileMenuOf({}));
+    EXPECT_EQ(press(L"RecentFile2").hr, S_OK);
+    ASSERT_EQ(m_excel->opens.size(), 1u);
+    EXPECT_EQ(m_excel->opens[0].filename, L"C:\\b.xlsx");
+}
+
+TEST_F(MenuContent, FailingExcelCallsFailTheMenuAndKeepTheTable) {
+    m_excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
+    fileMenuText();
+    m_excel->recentFiles = {L"C:\\x.xlsx", L"C:\\y.xlsx", L"C:\\z.xlsx"};
+    const HRESULT failure = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    for (DISPID member : {excel::kRecentFiles, excel::kCount, excel::kItem, excel::kPath}) {
+        m_excel->failures = {{member, failure}};
+        expectFailure(menu(L"File"), failure);
+    }
+    m_excel->failures.clear();
+    // Count promises more files than Item gives: the third Item fails.
+    m_excel->recentFilesCount = 3;
+    m_excel->recentFiles.resize(2);
+    expectFailure(menu(L"File"), DISP_E_BADINDEX);
+    // Nothing of the failed builds reached the table.
+    EXPECT_EQ(press(L"RecentFile2").hr, S_OK);
+    ASSERT_EQ(m_excel->opens.size(), 1u);
+    EXPECT_EQ(m_excel->opens[0].filename, L"C:\\b.xlsx");
+    expectFailure(press(L"RecentFile3"), DISP_E_BADINDEX);
+}
+
+TEST_F(MenuContent, FailingOpenIsReturnedAsExcelGaveIt) {
+    m_excel->recentFiles = {L"C:\\gone.xlsx"};
+    fileMenuText();
+    m_excel->failures = {{excel::kWorkbooks, E_ACCESSDENIED}};
+    expectFailure(press(L"RecentFile1"), E_ACCESSDENIED);
+    EXPECT_TRUE(m_excel->opens.empty());
+    const HRESULT notFound = 0x800A03EC;  // Excel's own error for a file it cannot open
+    m_excel->failures = {{excel::kOpen, notFound}};
+    expectFailure(press(L"RecentFile1"), notFound);
+    EXPECT_EQ(m_excel->opens.size(), 1u);  // asked once, not retried
+}
+
+TEST_F(MenuContent, FailedControlReadsOpenAndBuildNothing) {
+    m_excel->recentFiles = {L"C:\\a.xlsx"};
+    fileMenuText();
+    m_excel->calls.clear();
+    ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"RecentFile1", L"File");
+    control->tagFailure = E_ACCESSDENIED;
+    control->idFailure = E_UNEXPECTED;
+    expectFailure(call(L"rxKorvanta_get", control.get()), E_ACCESSDENIED);
+    expectFailure(call(L"OpenFile", control.get()), E_UNEXPECTED);
+    EXPECT_TRUE(m_excel->calls.empty());
+    EXPECT_TRUE(m_excel->opens.empty());
+}
+
+TEST_F(MenuContent, VtableCallersGetErrorInfoAndNoDocument) {
+    m_excel->failures = {{excel::kCount, E_FAIL}};
+    ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"rxMenu_wenjian", L"File");
+    BSTR document = SysAllocString(L"stale");
+    BSTR stale = document;
+    EXPECT_EQ(m_connect->rxKorvanta_get(control.get(), &document), E_FAIL);
+    EXPECT_EQ(document, nullptr);
+    SysFreeString(stale);
+    EXPECT_FALSE(ribbon_test::takeErrorInfo().second.empty());
+    EXPECT_EQ(m_connect->rxKorvanta_get(control.get(), nullptr), E_POINTER);
+    EXPECT_EQ(m_connect->rxKorvanta_get(nullptr, &document), E_POINTER);
+    EXPECT_EQ(m_connect->OpenFile(nullptr), E_POINTER);
+    EXPECT_EQ(korvanta_test::referencesOf(control.get()), 1u);
+}
+
+class MenuContentUnconnected : public RibbonComTest {};
+
+TEST_F(MenuContentUnconnected, FixedMenusWorkAndTheFileMenuFails) {
+    const hostsim::CallbackResult help = callWith(L"rxKorvanta_get", L"rxMenu_bangzhu", L"Help");
+    EXPECT_EQ(help.hr, S_OK);
+    EXPECT_EQ(ribbon_test::toUtf8(help.text), ribbon_test::expectedText("menu_help.xml"));
+    expectFailure(callWith(L"rxKorvanta_get", L"rxMenu_wenjian", L"File"), E_POINTER);
+}
+
+}  // namespace

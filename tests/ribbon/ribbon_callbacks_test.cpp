@@ -1,0 +1,153 @@
+// GetVisibleI, GetVisibleII and GetLabel as Office calls them.
+#include "ribbon/ribbon_callbacks.h"
+
+#include "tests/ribbon/ribbon_com_fixture.h"
+
+namespace {
+
+using hostsim::makeControl;
+using ribbon_test::RibbonComTest;
+
+constexpr const wchar_t* kTabs[] = {L"TabHome", L"TabInsert", L"TabPageLayoutExcel", L"TabFormulas",
+                                    L"TabData", L"TabReview", L"TabView", L"TabDeveloper"};
+
+class RibbonCallbacks : public RibbonComTest {
+protected:
+    void expectVisible(const wchar_t* callback, const wchar_t* id, const wchar_t* tag, VARIANT_BOOL expected) {
+        const ComPtr<hostsim::FakeRibbonControl> control = makeControl(id, tag);
+        const hostsim::CallbackResult result = call(callback, control.get());
+        EXPECT_EQ(result.hr, S_OK) << callback;
+        EXPECT_EQ(result.type, VT_BOOL) << callback;
+        EXPECT_EQ(result.boolean, expected) << callback << " id " << testing::PrintToString(std::wstring(id))
+                                            << " tag " << testing::PrintToString(std::wstring(tag));
+        // One read of the one property the callback answers by.
+        const bool byTag = std::wstring(callback) == L"GetVisibleI";
+        EXPECT_EQ(control->tagReads, byTag ? 1 : 0);
+        EXPECT_EQ(control->idReads, byTag ? 0 : 1);
+    }
+};
+
+TEST_F(RibbonCallbacks, VisibilityTagsFollowTheirSettings) {
+    storeSetting(L"ShowAllMenu", L"0");
+    connect();
+    expectVisible(L"GetVisibleI", L"rxMenu_quanbu", L"一", VARIANT_FALSE);
+    expectVisible(L"GetVisibleI", L"rxlable9", L"一", VARIANT_FALSE);
+    expectVisible(L"GetVisibleI", L"RecentFile1", L"二", VARIANT_TRUE);
+}
+
+TEST_F(RibbonCallbacks, RecentFilesHiddenLeavesTheCombinedMenu) {
+    storeSetting(L"ShowRecentFiles", L"0");
+    connect();
+    expectVisible(L"GetVisibleI", L"RecentFile1", L"二", VARIANT_FALSE);
+    expectVisible(L"GetVisibleI", L"RecentFile3", L"二", VARIANT_FALSE);
+    expectVisible(L"GetVisibleI", L"rxMenu_quanbu", L"一", VARIANT_TRUE);
+}
+
+TEST_F(RibbonCallbacks, OtherTagsAreNeverVisible) {
+    connect();
+    for (const wchar_t* tag : {L"File", L"", L"一 ", L" 二", L"三", L"TabHome", L"ShowAllMenu"}) {
+        expectVisible(L"GetVisibleI", L"rxMenu_quanbu", tag, VARIANT_FALSE);
+    }
+    // The id makes no difference to GetVisibleI.
+    expectVisible(L"GetVisibleI", L"TabHome", L"二", VARIANT_TRUE);
+}
+
+TEST_F(RibbonCallbacks, EachTabFollowsItsOwnSetting) {
+    storeSetting(L"TabHome", L"0");
+    storeSetting(L"TabView", L"false");  // only "0" hides
+    storeSetting(L"TabDeveloper", L"0");
+    connect();
+    for (const wchar_t* tab : kTabs) {
+        const bool hidden = std::wstring(tab) == L"TabHome" || std::wstring(tab) == L"TabDeveloper";
+        expectVisible(L"GetVisibleII", tab, L"", hidden ? VARIANT_FALSE : VARIANT_TRUE);
+    }
+}
+
+TEST_F(RibbonCallbacks, OtherIdsAreNeverVisibleTabs) {
+    connect();
+    for (const wchar_t* id : {L"tabhome", L"TABHOME", L"TabHome ", L" TabHome", L"", L"rxWordVBA", L"TabAddIns",
+                              L"ShowAllMenu"}) {
+        expectVisible(L"GetVisibleII", id, L"", VARIANT_FALSE);
+    }
+    // The tag makes no difference to GetVisibleII.
+    expectVisible(L"GetVisibleII", L"TabData", L"一", VARIANT_TRUE);
+}
+
+TEST_F(RibbonCallbacks, LabelsByIdAndEmptyOtherwise) {
+    connect();
+    const struct {
+        const wchar_t* id;
+        const wchar_t* label;
+    } rows[] = {{L"RXcharumingcheng", L"名称(&N)"}, {L"RXhang", L"行(&R)"},
+                {L"RXdaorushuju", L"导入外部数据(&D)"}, {L"AboutMe", L"关于Korvanta(&A)"},
+                {L"Dizhi", L""},  {L"aboutme", L""}, {L"AboutMe ", L""}, {L"", L""}};
+    for (const auto& row : rows) {
+        const ComPtr<hostsim::FakeRibbonControl> control = makeControl(row.id, L"一");
+        const hostsim::CallbackResult result = call(L"GetLabel", control.get());
+        EXPECT_EQ(result.hr, S_OK);
+        EXPECT_EQ(result.type, VT_BSTR);
+        EXPECT_EQ(result.text, row.label);
+        EXPECT_EQ(control->idReads, 1);
+        EXPECT_EQ(control->tagReads, 0);
+    }
+}
+
+TEST_F(RibbonCallbacks, FailedPropertyReadsAreReturned) {
+    connect();
+    const HRESULT failure = HRESULT_FROM_WIN32(ERROR_INVALID_STATE);
+    ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"TabHome", L"一");
+    control->tagFailure = failure;
+    control->idFailure = E_ACCESSDENIED;
+    expectFailure(call(L"GetVisibleI", control.get()), failure);
+    expectFailure(call(L"GetVisibleII", control.get()), E_ACCESSDENIED);
+    expectFailure(call(L"GetLabel", control.get()), E_ACCESSDENIED);
+}
+
+TEST_F(RibbonCallbacks, VtableCallersGetTheFailureErrorInfoAndEmptyAnswers) {
+    connect();
+    ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"AboutMe", L"一");
+    control->idFailure = E_ACCESSDENIED;
+    IRibbonControl* argument = control.get();
+    VARIANT_BOOL visible = VARIANT_TRUE;
+    EXPECT_EQ(m_connect->GetVisibleII(&argument, &visible), E_ACCESSDENIED);
+    EXPECT_EQ(visible, VARIANT_FALSE);
+    const auto [iid, description] = ribbon_test::takeErrorInfo();
+    EXPECT_EQ(iid, IID__Connect);
+    EXPECT_FALSE(description.empty());
+    BSTR label = SysAllocString(L"stale");
+    BSTR stale = label;
+    EXPECT_EQ(m_connect->GetLabel(argument, &label), E_ACCESSDENIED);
+    EXPECT_EQ(label, nullptr);
+    SysFreeString(stale);
+    EXPECT_EQ(argument, control.get());  // an [in, out] control is never written
+    EXPECT_EQ(korvanta_test::referencesOf(control.get()), 1u);
+}
+
+TEST_F(RibbonCallbacks, NullArgumentsAreRefused) {
+    connect();
+    ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"TabHome", L"一");
+    IRibbonControl* argument = control.get();
+    IRibbonControl* none = nullptr;
+    VARIANT_BOOL visible = VARIANT_TRUE;
+    EXPECT_EQ(m_connect->GetVisibleI(&argument, nullptr), E_POINTER);
+    EXPECT_EQ(m_connect->GetVisibleI(&none, &visible), E_POINTER);
+    EXPECT_EQ(visible, VARIANT_FALSE);
+    visible = VARIANT_TRUE;
+    EXPECT_EQ(m_connect->GetVisibleII(nullptr, &visible), E_POINTER);
+    EXPECT_EQ(visible, VARIANT_FALSE);
+    BSTR label = nullptr;
+    EXPECT_EQ(m_connect->GetLabel(argument, nullptr), E_POINTER);
+    EXPECT_EQ(m_connect->GetLabel(nullptr, &label), E_POINTER);
+    EXPECT_EQ(label, nullptr);
+    EXPECT_EQ(control->idReads + control->tagReads, 0);
+    // Office passing a null object: refused with an exception, not a crash.
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR name = const_cast<LPOLESTR>(L"GetVisibleI");
+    ASSERT_EQ(m_addin->GetIDsOfNames(IID_NULL, &name, 1, 1033, &id), S_OK);
+    VARIANT nullControl;
+    nullControl.vt = VT_DISPATCH;
+    nullControl.pdispVal = nullptr;
+    expectFailure(hostsim::invokeMember(m_addin.get(), id, DISPATCH_METHOD, &nullControl, 1), E_POINTER);
+}
+
+}  // namespace
