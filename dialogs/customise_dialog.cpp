@@ -1,0 +1,105 @@
+// The customisation dialog: load shows the stored choices, OK stores all ten
+// and refreshes the ribbon, Cancel and the close box store nothing.
+#include "dialogs/customise_dialog.h"
+
+#include <commctrl.h>
+
+#include "addin/interfaces.h"
+#include "dialogs/choices.h"
+#include "ribbon/ribbon_object.h"
+#include "settings/settings_store.h"
+
+namespace dialogs {
+
+using namespace layout::customise;
+
+static_assert(kChoiceCount == settings::kSettingCount, "one choice per setting");
+static_assert(kFirstTabSetting == settings::kFirstTab, "the list's entries are the tab settings");
+static_assert(kFirstTabSetting + kTabEntryCount == kChoiceCount, "every tab setting has its entry");
+
+CustomiseDialog::CustomiseDialog() noexcept : ModalDialog(layout::kCustomiseDialog) {}
+
+HRESULT CustomiseDialog::onLoad() {
+    settings::LoadSettings();
+
+    HWND list = control(kListBuiltin);
+    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
+        LVITEMW entry{};
+        entry.mask = LVIF_TEXT;
+        entry.iItem = static_cast<int>(k);
+        entry.pszText = const_cast<wchar_t*>(kTabEntries[k]);
+        if (SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry)) != static_cast<LRESULT>(k)) {
+            return E_OUTOFMEMORY;
+        }
+    }
+    // The one column fills the list, beside the scroll bar when there is one.
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+
+    const Choices checked = choicesFromTexts(settings::SettingTexts);
+    CheckDlgButton(window(), kCheckAll, checked[settings::kShowAllMenu] ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window(), kCheckRce, checked[settings::kShowRecentFiles] ? BST_CHECKED : BST_UNCHECKED);
+    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
+        ListView_SetCheckState(list, static_cast<int>(k), checked[kFirstTabSetting + k] ? TRUE : FALSE);
+    }
+
+    SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(kCheckAll)), TRUE);
+    return S_OK;
+}
+
+void CustomiseDialog::onCommand(int id, int notification) {
+    if (notification != BN_CLICKED) return;
+    switch (id) {
+    case kCommandCheckAll:
+        checkAllTabs(true);
+        break;
+    case kCommandUnCheckAll:
+        checkAllTabs(false);
+        break;
+    case kCommandOk:
+        store();
+        unload();
+        break;
+    case kCommandCancel:
+        unload();
+        break;
+    default:
+        // IDOK and IDCANCEL: the dialog manager's Enter on a control that is no
+        // push button, and Esc. This dialog has neither a default nor a cancel
+        // button, so both do nothing.
+        break;
+    }
+}
+
+void CustomiseDialog::onClose() { unload(); }
+
+void CustomiseDialog::checkAllTabs(bool checked) noexcept {
+    HWND list = control(kListBuiltin);
+    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
+        ListView_SetCheckState(list, static_cast<int>(k), checked ? TRUE : FALSE);
+    }
+}
+
+void CustomiseDialog::store() {
+    Choices checked{};
+    checked[settings::kShowAllMenu] = IsDlgButtonChecked(window(), kCheckAll) == BST_CHECKED;
+    checked[settings::kShowRecentFiles] = IsDlgButtonChecked(window(), kCheckRce) == BST_CHECKED;
+    HWND list = control(kListBuiltin);
+    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
+        checked[kFirstTabSetting + k] = ListView_GetCheckState(list, static_cast<int>(k)) != 0;
+    }
+
+    // All ten, changed or not, in table order. SettingFlags follows the choice
+    // even when the registry refuses it, so the ribbon shows what was chosen.
+    for (std::size_t i = 0; i < kChoiceCount; ++i) {
+        settings::SettingFlags[i] = checked[i] ? VARIANT_TRUE : VARIANT_FALSE;
+        settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kSettingNames[i],
+                               storedText(checked[i]));
+    }
+
+    // The whole ribbon asks its callbacks again. Without a ribbon (Office never
+    // called onLoad) there is nothing to refresh; a refusal changes nothing
+    // that was stored, so the dialog closes regardless.
+    if (const ComPtr<IRibbonUI> ribbon = ribbon::ribbonObject()) ribbon->Invalidate();
+}
+
+}  // namespace dialogs

@@ -1,0 +1,21 @@
+// The customisation dialog `custom`: which built-in tabs, whether the combined
+// menu and whether the recent files are shown.
+#pragma once
+#include "dialogs/modal_dialog.h"
+
+namespace dialogs {
+
+class CustomiseDialog final : public ModalDialog {
+public:
+    CustomiseDialog() noexcept;
+
+private:
+    HRESULT onLoad() override;
+    void onCommand(int id, int notification) override;
+    void onClose() override;
+
+    void checkAllTabs(bool checked) noexcept;
+    void store();
+};
+
+}  // namespace dialogs

@@ -1,0 +1,46 @@
+// CustomMenu and AboutMenu: a fresh dialog per click, given Excel's Application
+// and main window, shown modally and destroyed when it has been unloaded.
+#include "dialogs/dialog_actions.h"
+
+#include <memory>
+#include <new>
+
+#include "addin/excel.h"
+#include "addin/interfaces.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/customise_dialog.h"
+#include "support/error_info.h"
+#include "support/hresult.h"
+
+namespace dialogs {
+namespace {
+
+template <class Dialog>
+HRESULT openDialog(IDispatch* excelApplication, HWND owner, const wchar_t* failure) noexcept {
+    return guardComEntry([&]() -> HRESULT {
+        std::unique_ptr<Dialog> dialog(new (std::nothrow) Dialog());
+        RETURN_HR_IF(reportError(E_OUTOFMEMORY, IID__Connect, failure), !dialog);
+        {
+            // excel::application describes its own failure.
+            ComPtr<IDispatch> application;
+            RETURN_IF_FAILED(excel::application(excelApplication, application));
+            dialog->setHostApplication(application.get());
+        }
+        dialog->setOwnerWindow(owner);
+        const HRESULT hr = dialog->showModal();
+        RETURN_HR_IF(reportError(hr, IID__Connect, failure), FAILED(hr));
+        return S_OK;
+    });
+}
+
+}  // namespace
+
+HRESULT showCustomiseDialog(IDispatch* excelApplication, HWND owner) noexcept {
+    return openDialog<CustomiseDialog>(excelApplication, owner, L"The customisation dialog could not be shown");
+}
+
+HRESULT showAboutDialog(IDispatch* excelApplication, HWND owner) noexcept {
+    return openDialog<AboutDialog>(excelApplication, owner, L"The About dialog could not be shown");
+}
+
+}  // namespace dialogs

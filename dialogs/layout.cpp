@@ -1,0 +1,135 @@
+// The dialogs' layout tables and the twips-to-pixels arithmetic.
+#include "dialogs/layout.h"
+
+#include "maker.h"
+
+namespace dialogs::layout {
+namespace {
+
+int roundedDivide(long long numerator, long long denominator) noexcept {
+    const long long half = denominator / 2;
+    return static_cast<int>(numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator));
+}
+
+// "微软雅黑" is Microsoft YaHei; its GB2312 charset makes Windows pick it (or
+// the system's substitute) with Chinese glyphs.
+constexpr wchar_t kYaHei[] = L"微软雅黑";
+constexpr FontSpec kNinePoint{kYaHei, 90, 400, false, kChineseCharset};
+constexpr FontSpec kTitle{kYaHei, 180, 400, false, kChineseCharset};
+constexpr FontSpec kNote{kYaHei, 105, 400, false, kChineseCharset};
+constexpr FontSpec kLink{kYaHei, 90, 400, true, kChineseCharset};
+
+constexpr TextColour kSys = TextColour::System;
+constexpr TextColour kOwn = TextColour::Custom;
+
+}  // namespace
+
+int twipsToPixels(int twips, int dpi) noexcept {
+    return roundedDivide(static_cast<long long>(twips) * dpi, kTwipsPerInch);
+}
+
+PixelRect toPixels(const TwipsRect& box, int dpi) noexcept {
+    return PixelRect{twipsToPixels(box.left, dpi), twipsToPixels(box.top, dpi),
+                     twipsToPixels(box.left + box.width, dpi), twipsToPixels(box.top + box.height, dpi)};
+}
+
+int fontHeight(int tenthsOfPoint, int dpi) noexcept {
+    return -roundedDivide(static_cast<long long>(tenthsOfPoint) * dpi, 720);
+}
+
+int scalePixels(int pixels, int dpi) noexcept {
+    const int scaled = roundedDivide(static_cast<long long>(pixels) * dpi, kDesignDpi);
+    return scaled < 1 ? 1 : scaled;
+}
+
+void tabOrder(const DialogSpec& dialog, std::size_t* order) noexcept {
+    for (std::size_t i = 0; i < dialog.controlCount; ++i) order[i] = i;
+    // Insertion sort: a dozen entries, and equal tab indices keep table order.
+    for (std::size_t i = 1; i < dialog.controlCount; ++i) {
+        const std::size_t moving = order[i];
+        std::size_t j = i;
+        for (; j > 0 && dialog.controls[order[j - 1]].tabIndex > dialog.controls[moving].tabIndex; --j) {
+            order[j] = order[j - 1];
+        }
+        order[j] = moving;
+    }
+}
+
+const ControlSpec* findControl(const DialogSpec& dialog, int id) noexcept {
+    for (std::size_t i = 0; i < dialog.controlCount; ++i) {
+        if (dialog.controls[i].id == id) return &dialog.controls[i];
+    }
+    return nullptr;
+}
+
+// ---- The customisation dialog -------------------------------------------
+
+namespace customise {
+const wchar_t* const kTabEntries[kTabEntryCount] = {
+    L"显示开始选项卡", L"显示插入选项卡", L"显示页面布局选项卡", L"显示公式选项卡",
+    L"显示数据选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡",
+};
+}  // namespace customise
+
+namespace {
+using namespace customise;
+// The check-box captions begin with a blank, which keeps the text off the box.
+constexpr ControlSpec kCustomiseControls[] = {
+    {kFrameShowCustom, ControlKind::GroupBox, L"请选择", {120, 120, 3495, 1095}, 4, nullptr, kSys, 0},
+    {kCheckAll, ControlKind::CheckBox, L" 显示“全部”菜单", {720, 360, 2175, 375}, 0, nullptr, kSys, 0},
+    {kCheckRce, ControlKind::CheckBox, L" 显示最近打开的文档", {720, 720, 2175, 375}, 3, nullptr, kSys, 0},
+    {kFrameBuiltinTabs, ControlKind::GroupBox, L"请选择需显示的内置选项卡", {120, 1320, 3495, 1575}, 8, nullptr, kSys, 0},
+    {kListBuiltin, ControlKind::CheckList, nullptr, {240, 1680, 2295, 915}, 5, nullptr, kSys, 0},
+    {kCommandCheckAll, ControlKind::PushButton, L"全选", {2640, 1680, 855, 375}, 6, nullptr, kSys, 0},
+    {kCommandUnCheckAll, ControlKind::PushButton, L"全不选", {2640, 2400, 855, 375}, 7, nullptr, kSys, 0},
+    {kCommandOk, ControlKind::PushButton, L"确定", {240, 3000, 885, 375}, 1, nullptr, kSys, 0},
+    {kCommandCancel, ControlKind::PushButton, L"取消", {2640, 3000, 885, 375}, 2, nullptr, kSys, 0},
+};
+}  // namespace
+
+const DialogSpec kCustomiseDialog{
+    L"自定义", 3705, 3450, &kNinePoint, Background::ButtonFace,
+    kCustomiseControls, sizeof kCustomiseControls / sizeof kCustomiseControls[0], nullptr, 0,
+};
+
+// ---- The About dialog -----------------------------------------------------
+
+namespace about {
+const wchar_t kMakerWebPage[] = L"" KORVANTA_MAKER_WEB;
+}  // namespace about
+
+namespace {
+using namespace about;
+// The blanks inside the contact labels line the values up under each other.
+constexpr ControlSpec kAboutControls[] = {
+    {kPicIcon, ControlKind::Picture, nullptr, {450, 315, 2655, 1215}, 1, nullptr, kSys, 0},
+    {kLabel1, ControlKind::Label, L"Korvanta", {3960, 330, 1575, 495}, 2, &kTitle, kOwn, kBlue},
+    {kLabel2, ControlKind::Label, L"EXCEL2007菜单", {3375, 960, 2655, 495}, 3, &kTitle, kSys, 0},
+    {kLabel7, ControlKind::Label,
+     L"    本人制作此菜单插件纯属娱乐，加之能力有限，人又比较笨，所以出现错误请大家原谅。希望大家多联系我，共同进步。",
+     {480, 1800, 5655, 975}, 8, &kNote, kSys, 0},
+    {kLabel8, ControlKind::Label, L"代码制作：       " KORVANTA_MAKER_NAME, {480, 3000, 4815, 375}, 9, nullptr, kSys, 0},
+    {kLabel3, ControlKind::Label, L"联系方式：", {480, 3360, 1215, 255}, 4, nullptr, kSys, 0},
+    {kLabel4, ControlKind::Label, L"Q  Q:  " KORVANTA_MAKER_QQ, {1800, 3360, 1575, 255}, 5, nullptr, kSys, 0},
+    {kLabel5, ControlKind::Label, L"U  C :  " KORVANTA_MAKER_UC, {1800, 3600, 1815, 255}, 6, nullptr, kSys, 0},
+    {kLabel6, ControlKind::Label, L"MSN:  " KORVANTA_MAKER_MSN, {1800, 3840, 2415, 255}, 7, nullptr, kSys, 0},
+    {kLabel9, ControlKind::Label, L"我的博客:", {480, 4200, 855, 255}, 10, nullptr, kSys, 0},
+    {kLabelBlog, ControlKind::Link, kMakerWebPage, {1800, 4200, 3015, 375}, 11, &kLink, kOwn, kBlue},
+    {kCmdOk, ControlKind::PushButton, L"确定", {5160, 4560, 1020, 345}, 0, nullptr, kSys, 0},
+};
+
+// A grey rule under the title, and a white one that gives it an etched look on
+// backgrounds that are not white.
+constexpr LineSpec kAboutLines[] = {
+    {0, 6720, 1560, 1, kGrey},
+    {105, 5654, 2460, 2, kWhite},
+};
+}  // namespace
+
+const DialogSpec kAboutDialog{
+    L"关于Korvanta", 6645, 5145, &kNinePoint, Background::HighlightText,
+    kAboutControls, sizeof kAboutControls / sizeof kAboutControls[0],
+    kAboutLines, sizeof kAboutLines / sizeof kAboutLines[0],
+};
+
+}  // namespace dialogs::layout

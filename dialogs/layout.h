@@ -1,0 +1,155 @@
+// The two dialogs as data: every window, caption, font, colour and line in
+// twips, and the conversion to pixels at a given DPI. Pure: no Windows types,
+// so that the tables and the arithmetic also build and test natively.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+namespace dialogs::layout {
+
+// Twips are 1/1440 inch; the dialogs were drawn on a 96 DPI screen, where 15
+// twips make one pixel.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDesignDpi = 96;
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct PixelRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    constexpr int width() const noexcept { return right - left; }
+    constexpr int height() const noexcept { return bottom - top; }
+};
+
+// Colours in COLORREF order (0x00BBGGRR), so the shell passes them on as they are.
+constexpr std::uint32_t rgb(unsigned r, unsigned g, unsigned b) noexcept { return r | (g << 8) | (b << 16); }
+inline constexpr std::uint32_t kBlue = rgb(0, 0, 255);
+inline constexpr std::uint32_t kGrey = rgb(128, 128, 128);
+inline constexpr std::uint32_t kWhite = rgb(255, 255, 255);
+
+// GB2312, the character set the dialogs' Chinese font is asked for in.
+inline constexpr int kChineseCharset = 134;
+
+struct FontSpec {
+    const wchar_t* face;
+    int tenthsOfPoint;  // 10.5 points is 105
+    int weight;
+    bool underline;
+    int charset;
+};
+
+enum class ControlKind { GroupBox, CheckBox, CheckList, PushButton, Label, Link, Picture };
+
+// Where a control's text colour comes from.
+enum class TextColour { System, Custom };
+
+struct ControlSpec {
+    int id;  // the control id of its window
+    ControlKind kind;
+    const wchar_t* text;  // nullptr: no text
+    TwipsRect box;
+    int tabIndex;  // the order in which focus visits the controls
+    const FontSpec* font;  // nullptr: the dialog's font
+    TextColour colourSource;
+    std::uint32_t colour;  // used with TextColour::Custom
+};
+
+// A line drawn on the dialog's background, from (x1, y) to (x2, y) in twips,
+// `pixels` wide at the design DPI.
+struct LineSpec {
+    int x1;
+    int x2;
+    int y;
+    int pixels;
+    std::uint32_t colour;
+};
+
+// The system colour a dialog's background takes.
+enum class Background { ButtonFace, HighlightText };
+
+struct DialogSpec {
+    const wchar_t* caption;
+    int clientWidth;  // twips
+    int clientHeight;  // twips
+    const FontSpec* font;
+    Background background;
+    const ControlSpec* controls;
+    std::size_t controlCount;
+    const LineSpec* lines;
+    std::size_t lineCount;
+};
+
+// Twips to pixels at `dpi`, rounded to the nearest pixel (halves away from zero).
+int twipsToPixels(int twips, int dpi) noexcept;
+// The rectangle's edges converted one by one, so that controls that touch at
+// the design DPI still touch when scaled.
+PixelRect toPixels(const TwipsRect& box, int dpi) noexcept;
+// The LOGFONT height (negative: character height) of a font size at `dpi`.
+int fontHeight(int tenthsOfPoint, int dpi) noexcept;
+// A pixel measure given at the design DPI, scaled to `dpi` (at least 1).
+int scalePixels(int pixels, int dpi) noexcept;
+
+// The controls of `dialog` in tab order: `order` receives controlCount indices
+// into dialog.controls. Windows are created in this order, which is the order
+// the dialog manager moves focus in.
+void tabOrder(const DialogSpec& dialog, std::size_t* order) noexcept;
+const ControlSpec* findControl(const DialogSpec& dialog, int id) noexcept;
+
+// ---- The customisation dialog -------------------------------------------
+
+namespace customise {
+// Control ids stay clear of IDOK (1) and IDCANCEL (2): the dialog manager sends
+// those for Enter and Esc, which this dialog must not treat as its buttons.
+inline constexpr int kFrameShowCustom = 100;
+inline constexpr int kCheckAll = 101;
+inline constexpr int kCheckRce = 102;
+inline constexpr int kFrameBuiltinTabs = 103;
+inline constexpr int kListBuiltin = 104;
+inline constexpr int kCommandCheckAll = 105;
+inline constexpr int kCommandUnCheckAll = 106;
+inline constexpr int kCommandOk = 107;
+inline constexpr int kCommandCancel = 108;
+
+inline constexpr std::size_t kTabEntryCount = 8;
+// The list's entries in display order; entry k stands for settings index
+// kFirstTabSetting + k.
+extern const wchar_t* const kTabEntries[kTabEntryCount];
+inline constexpr std::size_t kFirstTabSetting = 2;
+}  // namespace customise
+
+extern const DialogSpec kCustomiseDialog;
+
+// ---- The About dialog -----------------------------------------------------
+
+namespace about {
+// cmdOK is IDOK so that the dialog manager's Enter and Esc both reach it.
+inline constexpr int kCmdOk = 1;
+inline constexpr int kPicIcon = 200;
+inline constexpr int kLabel1 = 201;
+inline constexpr int kLabel2 = 202;
+inline constexpr int kLabel3 = 203;
+inline constexpr int kLabel4 = 204;
+inline constexpr int kLabel5 = 205;
+inline constexpr int kLabel6 = 206;
+inline constexpr int kLabel7 = 207;
+inline constexpr int kLabel8 = 208;
+inline constexpr int kLabel9 = 209;
+inline constexpr int kLabelBlog = 210;
+
+// The maker's web page: shown by the link and opened by a click on it.
+extern const wchar_t kMakerWebPage[];
+// Where the pointing hand's tip is in the 32 by 32 hand icon.
+inline constexpr int kHandHotspotX = 13;
+inline constexpr int kHandHotspotY = 3;
+}  // namespace about
+
+extern const DialogSpec kAboutDialog;
+
+}  // namespace dialogs::layout

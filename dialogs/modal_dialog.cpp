@@ -1,0 +1,334 @@
+// The shared shell of the dialogs: an in-memory template, windows laid out in
+// pixels from the twips tables, the owner taken at load and given back at
+// unload, and the dialog procedure that routes to the concrete dialog.
+#include "dialogs/modal_dialog.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <new>
+
+#include "support/hresult.h"
+#include "support/module.h"
+
+namespace dialogs {
+namespace {
+
+HRESULT lastError() noexcept {
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
+}
+
+int screenDpi() noexcept {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : layout::kDesignDpi;
+}
+
+// A fixed dialog frame with a close box and neither minimise nor maximise box.
+// The template holds no controls and no size: both come from the layout tables
+// in pixels, which dialog units cannot express exactly.
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+std::vector<WORD> dialogTemplate(const wchar_t* caption) {
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
+    DLGTEMPLATE header{};
+    header.style = kDialogStyle;
+    std::memcpy(words.data(), &header, sizeof header);
+    words.push_back(0);  // no menu
+    words.push_back(0);  // the standard dialog class
+    for (const wchar_t* c = caption; *c; ++c) words.push_back(static_cast<WORD>(*c));
+    words.push_back(0);
+    return words;
+}
+
+struct WindowKind {
+    const wchar_t* className;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+// Every control that takes focus starts a group of its own, so the arrow keys
+// never move focus past what Tab would reach.
+WindowKind windowKind(layout::ControlKind kind) noexcept {
+    switch (kind) {
+    case layout::ControlKind::GroupBox:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case layout::ControlKind::CheckBox:
+        return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0};
+    case layout::ControlKind::CheckList:
+        // A one-column report without header reads like a list box, keeps the
+        // entries in insertion order, and draws a check box before each.
+        return {WC_LISTVIEWW, LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
+                WS_EX_CLIENTEDGE};
+    case layout::ControlKind::PushButton:
+        return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
+    case layout::ControlKind::Label:
+        return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case layout::ControlKind::Link:
+        // SS_NOTIFY: the label reports clicks and answers hit tests, so the
+        // dialog also hears WM_SETCURSOR for it.
+        return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
+    case layout::ControlKind::Picture:
+        return {L"STATIC", SS_BITMAP, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+ModalDialog::ModalDialog(const layout::DialogSpec& spec) noexcept : m_spec(spec) {}
+
+ModalDialog::~ModalDialog() = default;
+
+void ModalDialog::setHostApplication(IDispatch* application) noexcept {
+    m_hostApplication = ComPtr<IDispatch>(application);
+}
+
+void ModalDialog::setOwnerWindow(HWND owner) noexcept { m_ownerWindow = owner; }
+
+void ModalDialog::setLayoutDpi(int dpi) noexcept { m_requestedDpi = dpi; }
+
+HRESULT ModalDialog::showModal() noexcept {
+    try {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        const std::vector<WORD> dialog = dialogTemplate(m_spec.caption);
+
+        // The dialog is created owned by a hidden window of its own, so that it
+        // stays out of the taskbar even when no owner window was given; load
+        // then hands it to the given owner for as long as it is loaded.
+        UniqueWindow creator(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                             module::instance(), nullptr));
+        RETURN_HR_IF(lastError(), !creator);
+
+        m_failure = S_OK;
+        SetLastError(ERROR_SUCCESS);
+        const INT_PTR ended = DialogBoxIndirectParamW(module::instance(), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
+                                                      creator.get(), dialogProc, reinterpret_cast<LPARAM>(this));
+        if (ended == -1 && SUCCEEDED(m_failure)) m_failure = lastError();
+        if (m_loaded) {
+            // The window went away without an unload (destroyed from outside):
+            // what load took is still given back.
+            m_loaded = false;
+            if (m_ownerDisabledHere) EnableWindow(m_ownerWindow, TRUE);
+            m_ownerDisabledHere = false;
+            m_hostApplication.reset();
+        }
+        // Ending the dialog activates its owner of the moment, the hidden window
+        // given back at unload: the window it was owned by while loaded takes
+        // the activation back instead.
+        if (m_ownerWindow && IsWindowVisible(m_ownerWindow) && IsWindowEnabled(m_ownerWindow)) {
+            HWND active = GetActiveWindow();
+            if (!active || active == creator.get()) SetActiveWindow(m_ownerWindow);
+        }
+        m_window = nullptr;
+        m_fonts.clear();
+        return m_failure;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+}
+
+INT_PTR CALLBACK ModalDialog::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ModalDialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<ModalDialog*>(lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        self->m_window = window;
+    } else {
+        self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    // No C++ exception may unwind through the window manager: a failure ends
+    // the dialog and is returned by showModal.
+    HRESULT failure = S_OK;
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        failure = E_OUTOFMEMORY;
+    } catch (...) {
+        failure = E_UNEXPECTED;
+    }
+    if (SUCCEEDED(self->m_failure)) self->m_failure = failure;
+    self->unload();
+    return TRUE;
+}
+
+INT_PTR ModalDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        m_failure = load();
+        if (FAILED(m_failure)) unload();
+        // load set the focus itself.
+        return FALSE;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_CLOSE:
+        // Handled here so the dialog manager does not turn it into IDCANCEL,
+        // which is also what Esc sends.
+        onClose();
+        return TRUE;
+    case WM_PAINT:
+        return paintLines();
+    case WM_PRINTCLIENT:
+        // Printing the client area (PrintWindow, animations) shows the lines too.
+        if (m_spec.lineCount == 0) return FALSE;
+        if (lParam & PRF_ERASEBKGND) SendMessageW(m_window, WM_ERASEBKGND, wParam, 0);
+        drawLines(reinterpret_cast<HDC>(wParam));
+        return TRUE;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        INT_PTR brush = 0;
+        // These answer through the procedure's result, not DWLP_MSGRESULT.
+        return colourControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), brush) ? brush
+                                                                                                            : FALSE;
+    }
+    default: {
+        INT_PTR result = 0;
+        if (!onMessage(message, wParam, lParam, result)) return FALSE;
+        SetWindowLongPtrW(m_window, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    }
+}
+
+bool ModalDialog::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+
+HRESULT ModalDialog::load() {
+    m_loaded = true;
+    m_dpi = m_requestedDpi > 0 ? m_requestedDpi : screenDpi();
+    takeOwner();
+    placeWindow();
+    RETURN_IF_FAILED(createControls());
+    return onLoad();
+}
+
+void ModalDialog::takeOwner() noexcept {
+    if (!m_ownerWindow) return;
+    m_previousOwner =
+        reinterpret_cast<HWND>(SetWindowLongPtrW(m_window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_ownerWindow)));
+    // The dialog manager disables only the window the dialog was created with;
+    // the new owner is kept from input too, as a modal dialog's owner is.
+    m_ownerDisabledHere = !EnableWindow(m_ownerWindow, FALSE);
+}
+
+void ModalDialog::placeWindow() noexcept {
+    RECT frame{0, 0, layout::twipsToPixels(m_spec.clientWidth, m_dpi), layout::twipsToPixels(m_spec.clientHeight, m_dpi)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE)));
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+
+    RECT area{};
+    const bool onOwner = m_ownerWindow && GetWindowRect(m_ownerWindow, &area);
+    if (!onOwner) SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    int x = area.left + (area.right - area.left - width) / 2;
+    int y = area.top + (area.bottom - area.top - height) / 2;
+
+    // An owner partly off the screen must not push the dialog off it.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        if (x + width > work.right) x = work.right - width;
+        if (y + height > work.bottom) y = work.bottom - height;
+        if (x < work.left) x = work.left;
+        if (y < work.top) y = work.top;
+    }
+    SetWindowPos(m_window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HRESULT ModalDialog::createControls() {
+    std::vector<std::size_t> order(m_spec.controlCount);
+    layout::tabOrder(m_spec, order.data());
+    for (const std::size_t index : order) {
+        const layout::ControlSpec& spec = m_spec.controls[index];
+        const WindowKind kind = windowKind(spec.kind);
+        const layout::PixelRect box = pixels(spec.box);
+        HWND child = CreateWindowExW(kind.extendedStyle, kind.className, spec.text ? spec.text : L"",
+                                     WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top, box.width(), box.height(),
+                                     m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                     module::instance(), nullptr);
+        RETURN_HR_IF(lastError(), !child);
+        HFONT font = fontFor(spec.font ? spec.font : m_spec.font);
+        RETURN_HR_IF(E_OUTOFMEMORY, !font);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+        if (spec.kind == layout::ControlKind::CheckList) {
+            const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+            SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+            LVCOLUMNW column{};
+            column.mask = LVCF_WIDTH;
+            column.cx = box.width();
+            RETURN_HR_IF(E_OUTOFMEMORY, SendMessageW(child, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column)) != 0);
+        }
+    }
+    return S_OK;
+}
+
+HFONT ModalDialog::fontFor(const layout::FontSpec* font) {
+    for (const Font& made : m_fonts) {
+        if (made.spec == font) return made.font.get();
+    }
+    UniqueFont created(CreateFontW(layout::fontHeight(font->tenthsOfPoint, m_dpi), 0, 0, 0, font->weight, FALSE,
+                                   font->underline, FALSE, static_cast<DWORD>(font->charset), OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font->face));
+    if (!created) return nullptr;
+    m_fonts.push_back(Font{font, std::move(created)});
+    return m_fonts.back().font.get();
+}
+
+bool ModalDialog::paintLines() {
+    if (m_spec.lineCount == 0) return false;
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(m_window, &paint);
+    if (!dc) return false;
+    drawLines(dc);
+    EndPaint(m_window, &paint);
+    return true;
+}
+
+void ModalDialog::drawLines(HDC dc) noexcept {
+    for (std::size_t i = 0; i < m_spec.lineCount; ++i) {
+        const layout::LineSpec& line = m_spec.lines[i];
+        const int width = layout::scalePixels(line.pixels, m_dpi);
+        const int top = layout::twipsToPixels(line.y, m_dpi) - width / 2;
+        const RECT band{layout::twipsToPixels(line.x1, m_dpi), top, layout::twipsToPixels(line.x2, m_dpi), top + width};
+        UniqueBrush brush(CreateSolidBrush(line.colour));
+        if (brush) FillRect(dc, &band, brush.get());
+    }
+}
+
+bool ModalDialog::colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept {
+    const bool highlightBackground = m_spec.background == layout::Background::HighlightText;
+    const layout::ControlSpec* spec =
+        message == WM_CTLCOLORDLG ? nullptr : layout::findControl(m_spec, GetDlgCtrlID(control));
+    const bool ownColour = spec && spec->colourSource == layout::TextColour::Custom;
+    if (!highlightBackground && !ownColour) return false;
+
+    const int background = highlightBackground ? COLOR_HIGHLIGHTTEXT : COLOR_BTNFACE;
+    SetTextColor(dc, ownColour ? spec->colour : GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(background));
+    result = reinterpret_cast<INT_PTR>(GetSysColorBrush(background));
+    return true;
+}
+
+void ModalDialog::unload() noexcept {
+    if (!m_loaded) return;
+    m_loaded = false;
+    // The owner is enabled again before the dialog goes, so that it, not some
+    // other application, becomes the active window.
+    if (m_ownerDisabledHere) EnableWindow(m_ownerWindow, TRUE);
+    m_ownerDisabledHere = false;
+    if (m_previousOwner) SetWindowLongPtrW(m_window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_previousOwner));
+    m_hostApplication.reset();
+    EndDialog(m_window, 0);
+}
+
+}  // namespace dialogs

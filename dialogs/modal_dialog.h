@@ -1,0 +1,88 @@
+// ModalDialog: what the two dialogs share. One instance is one opening: the
+// opener sets the inputs, shows it modally, and destroys it afterwards.
+#pragma once
+#include <windows.h>
+#include <oaidl.h>
+
+#include <vector>
+
+#include "dialogs/gdi_handles.h"
+#include "dialogs/layout.h"
+#include "support/com_ptr.h"
+
+namespace dialogs {
+
+class ModalDialog {
+public:
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+    virtual ~ModalDialog();
+
+    // SetHostApplication: held until unload; the dialog calls nothing on it.
+    void setHostApplication(IDispatch* application) noexcept;
+    // SetOwnerWindow: the window that owns the dialog while it is loaded (may be null).
+    void setOwnerWindow(HWND owner) noexcept;
+    // The DPI the layout is converted at; 0, the default, takes the screen's.
+    void setLayoutDpi(int dpi) noexcept;
+
+    // Loads the dialog, runs it modally and returns once it is unloaded. A
+    // failure to create or load it is returned; nothing is shown to the user.
+    HRESULT showModal() noexcept;
+
+    // The owner that load replaced, kept until unload gives it back.
+    HWND previousOwner() const noexcept { return m_previousOwner; }
+    bool holdsHostApplication() const noexcept { return static_cast<bool>(m_hostApplication); }
+
+protected:
+    explicit ModalDialog(const layout::DialogSpec& spec) noexcept;
+
+    // The dialog's own part of load, after its windows exist.
+    virtual HRESULT onLoad() = 0;
+    // A WM_COMMAND from a control or from the dialog manager (Enter: IDOK, Esc: IDCANCEL).
+    virtual void onCommand(int id, int notification) = 0;
+    // The close box, Alt+F4 and the system menu's Close.
+    virtual void onClose() = 0;
+    // Any other message; true when handled, with `result` as the dialog procedure's answer.
+    virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+    // Unload: the previous owner given back, the host application released, the
+    // modal show ended. Runs once; later calls do nothing.
+    void unload() noexcept;
+
+    HWND window() const noexcept { return m_window; }
+    HWND control(int id) const noexcept { return GetDlgItem(m_window, id); }
+    int dpi() const noexcept { return m_dpi; }
+    const layout::DialogSpec& spec() const noexcept { return m_spec; }
+    layout::PixelRect pixels(const layout::TwipsRect& box) const noexcept { return layout::toPixels(box, m_dpi); }
+
+private:
+    static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+    HRESULT load();
+    void takeOwner() noexcept;
+    void placeWindow() noexcept;
+    HRESULT createControls();
+    HFONT fontFor(const layout::FontSpec* font);
+    bool paintLines();
+    void drawLines(HDC dc) noexcept;
+    bool colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept;
+
+    const layout::DialogSpec& m_spec;
+    ComPtr<IDispatch> m_hostApplication;
+    HWND m_ownerWindow = nullptr;
+    HWND m_previousOwner = nullptr;
+    int m_requestedDpi = 0;
+    int m_dpi = layout::kDesignDpi;
+
+    HWND m_window = nullptr;
+    bool m_loaded = false;
+    bool m_ownerDisabledHere = false;
+    HRESULT m_failure = S_OK;
+    struct Font {
+        const layout::FontSpec* spec;
+        UniqueFont font;
+    };
+    std::vector<Font> m_fonts;
+};
+
+}  // namespace dialogs

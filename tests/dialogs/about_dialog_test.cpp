@@ -1,0 +1,357 @@
+// The About dialog, opened as the ribbon action opens it and worked by a user on
+// a second thread: what it shows, the ways to close it, the link, and what it
+// takes from and gives back to Excel.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/dialog_actions.h"
+#include "dialogs/layout.h"
+#include "hostsim/fake_excel.h"
+#include "maker.h"
+#include "support/bstr.h"
+#include "support/module.h"
+#include "tests/dialogs/dialog_user.h"
+#include "tests/support/korvanta_test.h"
+
+using namespace dialog_test;
+using namespace dialogs::layout::about;
+using namespace korvanta_test;
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"关于Korvanta";
+
+struct ExpectedControl {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+    RECT at96;  // left, top, width, height in pixels
+    int fontHeight;  // at 96 DPI; 0 for the picture, which has no text
+};
+
+const ExpectedControl kExpected[] = {
+    {kPicIcon, L"Static", L"", {30, 21, 177, 81}, 0},
+    {kLabel1, L"Static", L"Korvanta", {264, 22, 105, 33}, -24},
+    {kLabel2, L"Static", L"EXCEL2007菜单", {225, 64, 177, 33}, -24},
+    {kLabel7, L"Static",
+     L"    本人制作此菜单插件纯属娱乐，加之能力有限，人又比较笨，所以出现错误请大家原谅。希望大家多联系我，共同进步。",
+     {32, 120, 377, 65}, -14},
+    {kLabel8, L"Static", L"代码制作：       " KORVANTA_MAKER_NAME, {32, 200, 321, 25}, -12},
+    {kLabel3, L"Static", L"联系方式：", {32, 224, 81, 17}, -12},
+    {kLabel4, L"Static", L"Q  Q:  " KORVANTA_MAKER_QQ, {120, 224, 105, 17}, -12},
+    {kLabel5, L"Static", L"U  C :  " KORVANTA_MAKER_UC, {120, 240, 121, 17}, -12},
+    {kLabel6, L"Static", L"MSN:  " KORVANTA_MAKER_MSN, {120, 256, 161, 17}, -12},
+    {kLabel9, L"Static", L"我的博客:", {32, 280, 57, 17}, -12},
+    {kLabelBlog, L"Static", L"" KORVANTA_MAKER_WEB, {120, 280, 201, 25}, -12},
+    {kCmdOk, L"Button", L"确定", {344, 304, 68, 23}, -12},
+};
+
+std::vector<std::string> g_opened;
+void recordOpen(const char* address) { g_opened.push_back(address); }
+
+// The text colour and background brush colour the dialog paints `control` with.
+std::pair<COLORREF, COLORREF> coloursOf(HWND dialog, HWND control, UINT message = WM_CTLCOLORSTATIC) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SetTextColor(dc, RGB(1, 2, 3));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, message, reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(control)));
+    LOGBRUSH fill{};
+    if (brush) GetObjectW(brush, sizeof fill, &fill);
+    const COLORREF text = GetTextColor(dc);
+    DeleteDC(dc);
+    return {text, brush ? fill.lbColor : CLR_INVALID};
+}
+
+// What a window draws of its client area, on black.
+std::vector<COLORREF> printClient(HWND window, SIZE size) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    const RECT all{0, 0, size.cx, size.cy};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) pixels.push_back(GetPixel(dc, x, y));
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// Windows of the dialog class as the thread's window procedures saw them: the
+// owner when the dialog was created and when it was destroyed.
+struct DialogLife {
+    HWND window;
+    HWND ownerAtCreation;
+    HWND ownerAtDestruction;
+};
+std::vector<DialogLife> g_lives;
+
+LRESULT CALLBACK watchDialogs(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && (call->message == WM_INITDIALOG || call->message == WM_DESTROY) && textOf(call->hwnd) == kCaption) {
+        if (call->message == WM_INITDIALOG) {
+            g_lives.push_back({call->hwnd, GetWindow(call->hwnd, GW_OWNER), nullptr});
+        } else if (!g_lives.empty() && g_lives.back().window == call->hwnd) {
+            g_lives.back().ownerAtDestruction = GetWindow(call->hwnd, GW_OWNER);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class AboutDialogTest : public KorvantaTest {
+protected:
+    void SetUp() override {
+        KorvantaTest::SetUp();
+        module::setInstance(GetModuleHandleW(nullptr));
+        g_opened.clear();
+        g_lives.clear();
+        m_excel.attach(new hostsim::FakeExcelApplication());
+        m_owner = m_excel->showMainWindow(L"Microsoft Excel - Book1");
+        m_excelReferences = referencesOf(excel());
+    }
+    void TearDown() override {
+        module::setInstance(GetModuleHandleW(nullptr));
+        for (const std::wstring& call : m_excel->calls) EXPECT_EQ(L"Application", call);
+        EXPECT_EQ(m_excelReferences, referencesOf(excel()));
+        EXPECT_TRUE(IsWindowEnabled(m_owner));
+        // The About dialog stores nothing.
+        EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
+        KorvantaTest::TearDown();
+    }
+
+    HRESULT open(const std::function<void(HWND)>& user) {
+        return showWhile([&] { return dialogs::showAboutDialog(excel(), m_owner); },
+                         [&] {
+                             HWND dialog = waitForDialog(kCaption);
+                             EXPECT_TRUE(dialog) << "the dialog did not appear";
+                             if (dialog) user(dialog);
+                         });
+    }
+
+    IDispatch* excel() const { return m_excel.get(); }
+
+    ComPtr<hostsim::FakeExcelApplication> m_excel;
+    HWND m_owner = nullptr;
+    ULONG m_excelReferences = 0;
+};
+
+TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        EXPECT_EQ(L"关于Korvanta", textOf(dialog));
+        EXPECT_EQ(443, clientSize(dialog).cx);
+        EXPECT_EQ(343, clientSize(dialog).cy);
+        for (const ExpectedControl& expected : kExpected) {
+            SCOPED_TRACE(expected.id);
+            HWND control = GetDlgItem(dialog, expected.id);
+            ASSERT_TRUE(control);
+            EXPECT_EQ(expected.className, classOf(control));
+            EXPECT_EQ(expected.text, textOf(control));
+            const RECT actual = rectInDialog(control);
+            EXPECT_EQ(expected.at96.left, actual.left);
+            EXPECT_EQ(expected.at96.top, actual.top);
+            EXPECT_EQ(expected.at96.right, actual.right - actual.left);
+            EXPECT_EQ(expected.at96.bottom, actual.bottom - actual.top);
+            if (expected.fontHeight == 0) continue;
+            const LOGFONTW font = fontOf(control);
+            EXPECT_STREQ(L"微软雅黑", font.lfFaceName);
+            EXPECT_EQ(expected.fontHeight, font.lfHeight);
+            EXPECT_EQ(400, font.lfWeight);
+            EXPECT_EQ(134, font.lfCharSet);
+            EXPECT_EQ(expected.id == kLabelBlog, font.lfUnderline != 0);
+        }
+
+        // White background (system colour 14) everywhere; blue title and link.
+        const COLORREF background = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        EXPECT_EQ(background, coloursOf(dialog, dialog, WM_CTLCOLORDLG).second);
+        for (int id : {kLabel1, kLabelBlog}) {
+            EXPECT_EQ(std::make_pair(RGB(0, 0, 255), background), coloursOf(dialog, GetDlgItem(dialog, id))) << id;
+        }
+        for (int id : {kLabel2, kLabel3, kLabel7, kLabel8, kLabel9}) {
+            EXPECT_EQ(std::make_pair(GetSysColor(COLOR_BTNTEXT), background), coloursOf(dialog, GetDlgItem(dialog, id))) << id;
+        }
+
+        // 确定 is the default button and has the focus.
+        HWND ok = GetDlgItem(dialog, kCmdOk);
+        EXPECT_EQ(ok, focusOf(dialog));
+        EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK);
+
+        const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+        const LONG extended = GetWindowLongW(dialog, GWL_EXSTYLE);
+        EXPECT_EQ(WS_CAPTION | WS_SYSMENU, style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+        EXPECT_FALSE(extended & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW));
+
+        // The hand icon is the form's icon.
+        ICONINFO icon{};
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0)), &icon));
+        BITMAP mask{};
+        GetObjectW(icon.hbmMask, sizeof mask, &mask);
+        EXPECT_EQ(32, mask.bmWidth);
+        DeleteObject(icon.hbmMask);
+        if (icon.hbmColor) DeleteObject(icon.hbmColor);
+
+        // The logo, borderless, at its own size: dark blue writing on a light ground.
+        HWND picture = GetDlgItem(dialog, kPicIcon);
+        EXPECT_FALSE(GetWindowLongW(picture, GWL_STYLE) & WS_BORDER);
+        EXPECT_FALSE(GetWindowLongW(picture, GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+        auto logo = reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        ASSERT_TRUE(logo);
+        BITMAP size{};
+        GetObjectW(logo, sizeof size, &size);
+        EXPECT_EQ(177, size.bmWidth);
+        EXPECT_EQ(81, size.bmHeight);
+        BITMAPINFO format{};
+        format.bmiHeader = {sizeof(BITMAPINFOHEADER), 177, -81, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        std::vector<DWORD> pixels(177 * 81);
+        HDC screen = GetDC(nullptr);
+        ASSERT_EQ(81, GetDIBits(screen, logo, 0, 81, pixels.data(), &format, DIB_RGB_COLORS));
+        ReleaseDC(nullptr, screen);
+        int light = 0;
+        int blue = 0;
+        for (const DWORD pixel : pixels) {
+            const int b = pixel & 0xFF, g = (pixel >> 8) & 0xFF, r = (pixel >> 16) & 0xFF;
+            if (r > 200 && g > 200 && b > 200) ++light;
+            if (b > r + 80 && r < 80) ++blue;
+        }
+        EXPECT_GT(light, 177 * 81 / 3);
+        EXPECT_GT(blue, 200);
+
+        SendMessageW(ok, BM_CLICK, 0, 0);
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    }));
+    EXPECT_EQ(std::vector<std::wstring>{L"Application"}, m_excel->calls);
+}
+
+TEST_F(AboutDialogTest, ScalesItsLayoutAndFontsWithTheDpi) {
+    dialogs::AboutDialog dialog;
+    dialog.setLayoutDpi(120);
+    EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                              [&] {
+                                  HWND window = waitForDialog(kCaption);
+                                  ASSERT_TRUE(window);
+                                  EXPECT_EQ(554, clientSize(window).cx);
+                                  EXPECT_EQ(429, clientSize(window).cy);
+                                  const struct {
+                                      int id;
+                                      RECT box;
+                                      int fontHeight;
+                                  } expected[] = {{kPicIcon, {38, 26, 221, 102}, 0},
+                                                  {kLabel1, {330, 28, 131, 41}, -30},
+                                                  {kLabel7, {40, 150, 471, 81}, -18},
+                                                  {kCmdOk, {430, 380, 85, 29}, -15}};
+                                  for (const auto& control : expected) {
+                                      HWND child = GetDlgItem(window, control.id);
+                                      const RECT actual = rectInDialog(child);
+                                      EXPECT_EQ(control.box.left, actual.left) << control.id;
+                                      EXPECT_EQ(control.box.top, actual.top) << control.id;
+                                      EXPECT_EQ(control.box.right, actual.right - actual.left) << control.id;
+                                      EXPECT_EQ(control.box.bottom, actual.bottom - actual.top) << control.id;
+                                      if (control.fontHeight != 0) {
+                                          EXPECT_EQ(control.fontHeight, fontOf(child).lfHeight) << control.id;
+                                      }
+                                  }
+                                  clickCloseBox(window);
+                              }));
+}
+
+TEST_F(AboutDialogTest, DrawsAGreyRuleUnderTheTitleAndAWhiteOneThroughTheNote) {
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        const SIZE size = clientSize(dialog);
+        const std::vector<COLORREF> pixels = printClient(dialog, size);
+        auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * size.cx + x)]; };
+        const COLORREF grey = RGB(128, 128, 128), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+        EXPECT_EQ(grey, at(0, 104));
+        EXPECT_EQ(grey, at(442, 104));
+        EXPECT_EQ(black, at(0, 103));
+        EXPECT_EQ(black, at(0, 105));
+        // 2 pixels wide, from x 7 up to x 377.
+        EXPECT_EQ(white, at(7, 163));
+        EXPECT_EQ(white, at(376, 164));
+        EXPECT_EQ(black, at(6, 164));
+        EXPECT_EQ(black, at(377, 164));
+        EXPECT_EQ(black, at(100, 162));
+        EXPECT_EQ(black, at(100, 165));
+        clickCloseBox(dialog);
+    }));
+}
+
+TEST_F(AboutDialogTest, EnterEscTheCloseBoxAndOkEachCloseIt) {
+    enum Way { Ok, Enter, Esc, CloseBox };
+    for (const Way way : {Ok, Enter, Esc, CloseBox}) {
+        SCOPED_TRACE(way);
+        EXPECT_EQ(S_OK, open([&](HWND dialog) {
+            EXPECT_FALSE(IsWindowEnabled(m_owner));
+            EXPECT_EQ(m_excelReferences + 1, referencesOf(excel()));
+            switch (way) {
+            case Ok: SendMessageW(GetDlgItem(dialog, kCmdOk), BM_CLICK, 0, 0); break;
+            case Enter: pressKey(dialog, VK_RETURN); break;
+            case Esc: pressKey(dialog, VK_ESCAPE); break;
+            case CloseBox: clickCloseBox(dialog); break;
+            }
+            EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+        }));
+        EXPECT_EQ(m_excelReferences, referencesOf(excel()));
+    }
+}
+
+TEST_F(AboutDialogTest, TheLinkOpensTheWebPageOnEveryClickAndTheDialogStays) {
+    dialogs::AboutDialog dialog;
+    dialog.setWebPageOpener(recordOpen);
+    EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                              [&] {
+                                  HWND window = waitForDialog(kCaption);
+                                  ASSERT_TRUE(window);
+                                  HWND link = GetDlgItem(window, kLabelBlog);
+                                  clickAt(link);
+                                  clickAt(link);
+                                  EXPECT_EQ((std::vector<std::string>{KORVANTA_MAKER_WEB, KORVANTA_MAKER_WEB}), g_opened);
+                                  EXPECT_TRUE(IsWindowVisible(window));
+                                  EXPECT_EQ(L"" KORVANTA_MAKER_WEB, textOf(link));
+                                  // The pointer over the link is the dialog's; elsewhere the system's.
+                                  const LPARAM hover = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+                                  EXPECT_EQ(TRUE, SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), hover));
+                                  EXPECT_EQ(FALSE, SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), hover));
+                                  clickCloseBox(window);
+                              }));
+}
+
+TEST_F(AboutDialogTest, EachOpeningIsANewDialogOwnedByExcelUntilItCloses) {
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, watchDialogs, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    for (int opening = 0; opening < 2; ++opening) {
+        EXPECT_EQ(S_OK, open([&](HWND dialog) {
+            EXPECT_EQ(m_owner, GetWindow(dialog, GW_OWNER));
+            SendMessageW(GetDlgItem(dialog, kCmdOk), BM_CLICK, 0, 0);
+        }));
+    }
+    UnhookWindowsHookEx(hook);
+    ASSERT_EQ(2u, g_lives.size());
+    for (const DialogLife& life : g_lives) {
+        // Unload gave the dialog its first owner back before it was destroyed.
+        EXPECT_TRUE(life.ownerAtCreation);
+        EXPECT_NE(m_owner, life.ownerAtCreation);
+        EXPECT_EQ(life.ownerAtCreation, life.ownerAtDestruction);
+        EXPECT_FALSE(IsWindow(life.window));
+    }
+}
+
+TEST_F(AboutDialogTest, ALoadFailureIsReturnedWithErrorInformationAndNothingHeld) {
+    // A module without the dialog's images.
+    module::setInstance(GetModuleHandleW(L"kernel32.dll"));
+    SetErrorInfo(0, nullptr);
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND), dialogs::showAboutDialog(excel(), m_owner));
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
+    Bstr description;
+    info->GetDescription(description.put());
+    EXPECT_EQ(L"The About dialog could not be shown", description.view());
+    EXPECT_FALSE(FindWindowW(L"#32770", kCaption));
+}
+
+}  // namespace

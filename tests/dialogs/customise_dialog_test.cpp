@@ -1,0 +1,393 @@
+// The customisation dialog, opened as the ribbon action opens it and worked by a
+// user on a second thread: what it shows, what each button stores, how Enter,
+// Esc, Tab and the close box behave, and what it takes from and gives back to
+// Excel.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/customise_dialog.h"
+#include "dialogs/dialog_actions.h"
+#include "dialogs/layout.h"
+#include "hostsim/fake_excel.h"
+#include "hostsim/fake_office.h"
+#include "ribbon/ribbon_object.h"
+#include "settings/settings_store.h"
+#include "support/module.h"
+#include "tests/dialogs/dialog_user.h"
+#include "tests/support/korvanta_test.h"
+
+using namespace dialog_test;
+using namespace dialogs::layout::customise;
+using namespace korvanta_test;
+using settings::kSettingNames;
+using settings::SettingFlags;
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"自定义";
+
+struct ExpectedControl {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+    RECT at96;  // left, top, width, height in pixels
+    RECT at120;
+};
+
+const ExpectedControl kExpected[] = {
+    {kFrameShowCustom, L"Button", L"请选择", {8, 8, 233, 73}, {10, 10, 291, 91}},
+    {kCheckAll, L"Button", L" 显示“全部”菜单", {48, 24, 145, 25}, {60, 30, 181, 31}},
+    {kCheckRce, L"Button", L" 显示最近打开的文档", {48, 48, 145, 25}, {60, 60, 181, 31}},
+    {kFrameBuiltinTabs, L"Button", L"请选择需显示的内置选项卡", {8, 88, 233, 105}, {10, 110, 291, 131}},
+    {kListBuiltin, L"SysListView32", L"", {16, 112, 153, 61}, {20, 140, 191, 76}},
+    {kCommandCheckAll, L"Button", L"全选", {176, 112, 57, 25}, {220, 140, 71, 31}},
+    {kCommandUnCheckAll, L"Button", L"全不选", {176, 160, 57, 25}, {220, 200, 71, 31}},
+    {kCommandOk, L"Button", L"确定", {16, 200, 59, 25}, {20, 250, 74, 31}},
+    {kCommandCancel, L"Button", L"取消", {176, 200, 59, 25}, {220, 250, 74, 31}},
+};
+
+const wchar_t* const kEntries[] = {
+    L"显示开始选项卡", L"显示插入选项卡", L"显示页面布局选项卡", L"显示公式选项卡",
+    L"显示数据选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡",
+};
+
+// Checks of the dialog as it shows them: CheckAll, CheckRce, then the eight entries.
+std::vector<bool> shownChecks(HWND dialog) {
+    std::vector<bool> checks{IsDlgButtonChecked(dialog, kCheckAll) == BST_CHECKED,
+                             IsDlgButtonChecked(dialog, kCheckRce) == BST_CHECKED};
+    HWND list = GetDlgItem(dialog, kListBuiltin);
+    for (int k = 0; k < 8; ++k) checks.push_back(listChecked(list, k));
+    return checks;
+}
+
+std::vector<bool> allChecked() { return std::vector<bool>(10, true); }
+
+void expectLayout(HWND dialog, int dpi) {
+    const SIZE client = clientSize(dialog);
+    EXPECT_EQ(dpi == 96 ? 247 : 309, client.cx);
+    EXPECT_EQ(dpi == 96 ? 230 : 288, client.cy);
+    for (const ExpectedControl& expected : kExpected) {
+        SCOPED_TRACE(expected.id);
+        HWND control = GetDlgItem(dialog, expected.id);
+        ASSERT_TRUE(control);
+        const RECT& box = dpi == 96 ? expected.at96 : expected.at120;
+        const RECT actual = rectInDialog(control);
+        EXPECT_EQ(box.left, actual.left);
+        EXPECT_EQ(box.top, actual.top);
+        EXPECT_EQ(box.right, actual.right - actual.left);
+        EXPECT_EQ(box.bottom, actual.bottom - actual.top);
+        const LOGFONTW font = fontOf(control);
+        EXPECT_STREQ(L"微软雅黑", font.lfFaceName);
+        EXPECT_EQ(dpi == 96 ? -12 : -15, font.lfHeight);
+        EXPECT_EQ(400, font.lfWeight);
+        EXPECT_EQ(134, font.lfCharSet);
+        EXPECT_FALSE(font.lfUnderline);
+    }
+}
+
+class CustomiseDialogTest : public KorvantaTest {
+protected:
+    void SetUp() override {
+        KorvantaTest::SetUp();
+        module::setInstance(GetModuleHandleW(nullptr));
+        m_excel.attach(new hostsim::FakeExcelApplication());
+        m_owner = m_excel->showMainWindow(L"Microsoft Excel - Book1");
+        m_ribbon.attach(new hostsim::FakeRibbonUI());
+        ribbon::setRibbonObject(m_ribbon.get());
+        m_excelReferences = referencesOf(excel());
+    }
+    void TearDown() override {
+        ribbon::releaseRibbonObject();
+        EXPECT_EQ(1u, referencesOf(m_ribbon.get()));
+        // The dialog asked for Application once and called nothing else.
+        for (const std::wstring& call : m_excel->calls) EXPECT_EQ(L"Application", call);
+        EXPECT_EQ(m_excelReferences, referencesOf(excel()));
+        EXPECT_TRUE(IsWindowEnabled(m_owner));
+        KorvantaTest::TearDown();
+    }
+
+    HRESULT open(const std::function<void(HWND)>& user) {
+        return showWhile([&] { return dialogs::showCustomiseDialog(excel(), m_owner); },
+                         [&] {
+                             HWND dialog = waitForDialog(kCaption);
+                             EXPECT_TRUE(dialog) << "the dialog did not appear";
+                             if (dialog) user(dialog);
+                         });
+    }
+    void storeAll(const wchar_t* text) {
+        for (const wchar_t* name : kSettingNames) store(name, text);
+    }
+    void store(const wchar_t* name, const std::wstring& text) {
+        writeRaw(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ,
+                 std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t)));
+    }
+    std::vector<std::wstring> storedTexts() {
+        std::vector<std::wstring> texts;
+        for (const wchar_t* name : kSettingNames) texts.push_back(readString(HKEY_CURRENT_USER, kSettingsKey, name).value_or(L"<none>"));
+        return texts;
+    }
+    std::vector<VARIANT_BOOL> flags() { return {SettingFlags.begin(), SettingFlags.end()}; }
+    std::size_t invalidations() const { return m_ribbon->calls.size(); }
+
+    IDispatch* excel() const { return m_excel.get(); }
+
+    ComPtr<hostsim::FakeExcelApplication> m_excel;
+    ComPtr<hostsim::FakeRibbonUI> m_ribbon;
+    HWND m_owner = nullptr;
+    ULONG m_excelReferences = 0;
+};
+
+const VARIANT_BOOL T = VARIANT_TRUE;
+const VARIANT_BOOL F = VARIANT_FALSE;
+
+TEST_F(CustomiseDialogTest, ShowsItsCaptionsLayoutAndFontsAtTheScreenDpi) {
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        EXPECT_EQ(L"自定义", textOf(dialog));
+        // It holds Excel's Application until it closes.
+        EXPECT_EQ(m_excelReferences + 1, referencesOf(excel()));
+        expectLayout(dialog, 96);
+        for (const ExpectedControl& expected : kExpected) {
+            HWND control = GetDlgItem(dialog, expected.id);
+            EXPECT_EQ(expected.className, classOf(control));
+            EXPECT_EQ(expected.text, textOf(control));
+        }
+        HWND list = GetDlgItem(dialog, kListBuiltin);
+        ASSERT_EQ(8, listCount(list));
+        for (int k = 0; k < 8; ++k) EXPECT_EQ(kEntries[k], listText(list, k));
+        EXPECT_TRUE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES);
+        EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & LVS_SORTASCENDING);
+
+        // A fixed frame with only a close box, owned (so not in the taskbar)
+        // and no tool window (whose caption would be small).
+        const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+        const LONG extended = GetWindowLongW(dialog, GWL_EXSTYLE);
+        EXPECT_EQ(WS_CAPTION | WS_SYSMENU, style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+        EXPECT_TRUE(extended & WS_EX_DLGMODALFRAME);
+        EXPECT_FALSE(extended & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW));
+
+        // No default button.
+        for (int id : {kCommandCheckAll, kCommandUnCheckAll, kCommandOk, kCommandCancel}) {
+            EXPECT_EQ(BS_PUSHBUTTON, GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK) << id;
+        }
+        clickCloseBox(dialog);
+    }));
+}
+
+TEST_F(CustomiseDialogTest, ScalesItsLayoutAndFontsWithTheDpi) {
+    dialogs::CustomiseDialog dialog;
+    dialog.setLayoutDpi(120);
+    EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                              [&] {
+                                  HWND window = waitForDialog(kCaption);
+                                  ASSERT_TRUE(window);
+                                  expectLayout(window, 120);
+                                  clickCloseBox(window);
+                              }));
+}
+
+TEST_F(CustomiseDialogTest, ChecksFollowTheStoredTexts) {
+    // No key at all: everything checked, and load stored ten "1".
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        EXPECT_EQ(allChecked(), shownChecks(dialog));
+        clickCloseBox(dialog);
+    }));
+    EXPECT_EQ(std::vector<std::wstring>(10, L"1"), storedTexts());
+
+    // Only the exact text "0" unchecks.
+    store(L"TabData", L"0");
+    store(L"ShowRecentFiles", L"0");
+    store(L"TabHome", L"00");
+    store(L"TabView", L"yes");
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        std::vector<bool> expected = allChecked();
+        expected[1] = false;
+        expected[2 + 4] = false;  // "显示数据选项卡"
+        EXPECT_EQ(expected, shownChecks(dialog));
+        clickCloseBox(dialog);
+    }));
+    EXPECT_EQ(0u, invalidations());
+}
+
+TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonOnce) {
+    storeAll(L"1");
+    store(L"TabHome", L"00");
+    store(L"TabReview", L"0");
+    store(L"ShowAllMenu", L"0");
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        SendMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    }));
+    // Unchanged choices are written too; the odd text becomes "1".
+    EXPECT_EQ((std::vector<std::wstring>{L"0", L"1", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1"}), storedTexts());
+    EXPECT_EQ((std::vector<VARIANT_BOOL>{F, T, T, T, T, T, T, F, T, T}), flags());
+    EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, m_ribbon->calls);
+    // OK leaves the texts as the load read them.
+    EXPECT_EQ(L"00", settings::SettingTexts[2]);
+
+    // The next opening shows what OK stored.
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        std::vector<bool> expected = allChecked();
+        expected[0] = false;
+        expected[7] = false;
+        EXPECT_EQ(expected, shownChecks(dialog));
+        clickCloseBox(dialog);
+    }));
+}
+
+TEST_F(CustomiseDialogTest, CheckAllAndUnCheckAllChangeOnlyTheList) {
+    storeAll(L"1");
+    store(L"ShowRecentFiles", L"0");
+    store(L"TabFormulas", L"0");
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        SendMessageW(GetDlgItem(dialog, kCommandCheckAll), BM_CLICK, 0, 0);
+        std::vector<bool> expected = allChecked();
+        expected[1] = false;
+        EXPECT_EQ(expected, shownChecks(dialog));
+        SendMessageW(GetDlgItem(dialog, kCommandUnCheckAll), BM_CLICK, 0, 0);
+        expected = std::vector<bool>(10, false);
+        expected[0] = true;
+        EXPECT_EQ(expected, shownChecks(dialog));
+        // Nothing is stored before OK.
+        EXPECT_EQ(L"0", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabFormulas").value_or(L""));
+        EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
+        SendMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
+    }));
+    EXPECT_EQ((std::vector<std::wstring>{L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0"}), storedTexts());
+    EXPECT_EQ((std::vector<VARIANT_BOOL>{T, F, F, F, F, F, F, F, F, F}), flags());
+    EXPECT_EQ(1u, invalidations());
+}
+
+TEST_F(CustomiseDialogTest, CancelAndTheCloseBoxStoreNothing) {
+    storeAll(L"1");
+    store(L"TabData", L"0");
+    const std::vector<std::wstring> before = storedTexts();
+    for (const bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox);
+        EXPECT_EQ(S_OK, open([&](HWND dialog) {
+            SendMessageW(GetDlgItem(dialog, kCommandUnCheckAll), BM_CLICK, 0, 0);
+            CheckDlgButton(dialog, kCheckAll, BST_UNCHECKED);
+            if (closeBox) {
+                clickCloseBox(dialog);
+            } else {
+                SendMessageW(GetDlgItem(dialog, kCommandCancel), BM_CLICK, 0, 0);
+            }
+            EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+        }));
+        EXPECT_EQ(before, storedTexts());
+        EXPECT_EQ((std::vector<VARIANT_BOOL>{T, T, T, T, T, T, F, T, T, T}), flags());
+        EXPECT_EQ(0u, invalidations());
+    }
+}
+
+TEST_F(CustomiseDialogTest, OkWithoutARibbonStoresAndCloses) {
+    ribbon::releaseRibbonObject();
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        SendMessageW(GetDlgItem(dialog, kCommandUnCheckAll), BM_CLICK, 0, 0);
+        SendMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
+    }));
+    EXPECT_EQ(L"0", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabDeveloper").value_or(L""));
+    EXPECT_EQ(0u, invalidations());
+}
+
+TEST_F(CustomiseDialogTest, TabVisitsTheControlsInTheirOrderFromCheckAll) {
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        EXPECT_EQ(kCheckAll, GetDlgCtrlID(focusOf(dialog)));
+        for (int id : {kCommandOk, kCommandCancel, kCheckRce, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll, kCheckAll}) {
+            EXPECT_EQ(id, GetDlgCtrlID(pressTab(dialog)));
+        }
+        clickCloseBox(dialog);
+    }));
+}
+
+TEST_F(CustomiseDialogTest, EscDoesNothingAndEnterPressesOnlyTheFocusedButton) {
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        // On a check box neither key does anything; the Tab behind each shows
+        // that the key was handled and the dialog is still there.
+        pressKey(dialog, VK_ESCAPE);
+        pressKey(dialog, VK_RETURN);
+        EXPECT_EQ(kCommandOk, GetDlgCtrlID(pressTab(dialog)));
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        // Nor does Esc on a push button, where Enter presses that button.
+        EXPECT_EQ(kCommandCancel, GetDlgCtrlID(pressTab(dialog)));
+        pressKey(dialog, VK_ESCAPE);
+        EXPECT_EQ(kCheckRce, GetDlgCtrlID(pressTab(dialog)));
+        pressKey(dialog, VK_RETURN);
+        EXPECT_EQ(kListBuiltin, GetDlgCtrlID(pressTab(dialog)));
+        EXPECT_EQ(kCommandCheckAll, GetDlgCtrlID(pressTab(dialog)));
+        EXPECT_EQ(kCommandUnCheckAll, GetDlgCtrlID(pressTab(dialog)));
+        pressKey(dialog, VK_RETURN);
+        EXPECT_TRUE(waitUntil([&] { return !listChecked(GetDlgItem(dialog, kListBuiltin), 0); }));
+        EXPECT_EQ(kCheckAll, GetDlgCtrlID(pressTab(dialog)));
+        EXPECT_EQ(kCommandOk, GetDlgCtrlID(pressTab(dialog)));
+        pressKey(dialog, VK_RETURN);
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    }));
+    EXPECT_EQ(L"0", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
+    EXPECT_EQ(1u, invalidations());
+}
+
+TEST_F(CustomiseDialogTest, ExcelOwnsAndIsDisabledByTheDialogWhileItIsLoaded) {
+    SetWindowPos(m_owner, nullptr, 40, 30, 700, 500, SWP_NOZORDER | SWP_SHOWWINDOW);
+    dialogs::CustomiseDialog dialog;
+    dialog.setHostApplication(excel());
+    dialog.setOwnerWindow(m_owner);
+    HWND creator = nullptr;
+    EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                              [&] {
+                                  HWND window = waitForDialog(kCaption);
+                                  ASSERT_TRUE(window);
+                                  EXPECT_EQ(m_owner, GetWindow(window, GW_OWNER));
+                                  EXPECT_FALSE(IsWindowEnabled(m_owner));
+                                  EXPECT_TRUE(dialog.holdsHostApplication());
+                                  creator = dialog.previousOwner();
+                                  RECT frame{};
+                                  GetWindowRect(window, &frame);
+                                  EXPECT_NEAR(40 + 350, (frame.left + frame.right) / 2, 1);
+                                  EXPECT_NEAR(30 + 250, (frame.top + frame.bottom) / 2, 1);
+                                  clickCloseBox(window);
+                              }));
+    // The owner it had before load: a hidden window, which keeps the dialog
+    // out of the taskbar when no owner is given.
+    ASSERT_TRUE(creator);
+    EXPECT_NE(m_owner, creator);
+    EXPECT_TRUE(IsWindowEnabled(m_owner));
+    // Excel is the active window again.
+    EXPECT_EQ(m_owner, GetActiveWindow());
+    EXPECT_FALSE(dialog.holdsHostApplication());
+}
+
+TEST_F(CustomiseDialogTest, WithoutAnOwnerItIsCentredOnTheScreen) {
+    dialogs::CustomiseDialog dialog;
+    EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                              [&] {
+                                  HWND window = waitForDialog(kCaption);
+                                  ASSERT_TRUE(window);
+                                  HWND owner = GetWindow(window, GW_OWNER);
+                                  EXPECT_TRUE(owner);
+                                  EXPECT_FALSE(IsWindowVisible(owner));
+                                  RECT work{};
+                                  RECT frame{};
+                                  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+                                  GetWindowRect(window, &frame);
+                                  EXPECT_NEAR((work.left + work.right) / 2, (frame.left + frame.right) / 2, 1);
+                                  EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 1);
+                                  clickCloseBox(window);
+                              }));
+    EXPECT_EQ(nullptr, dialog.previousOwner());
+}
+
+TEST_F(CustomiseDialogTest, FailsWithoutShowingWhenApplicationCannotBeRead) {
+    m_excel->failures[0x94] = E_ACCESSDENIED;
+    SetErrorInfo(0, nullptr);
+    EXPECT_EQ(E_ACCESSDENIED, dialogs::showCustomiseDialog(excel(), m_owner));
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
+    // Nothing was loaded: the settings key was not even created.
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
+
+    EXPECT_EQ(E_POINTER, dialogs::showCustomiseDialog(nullptr, m_owner));
+}
+
+}  // namespace

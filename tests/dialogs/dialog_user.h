@@ -1,0 +1,43 @@
+// A user for the modal dialogs: while the test's thread runs a dialog's modal
+// loop, a second thread finds the dialog and works it through its windows, as
+// a person with mouse and keyboard would.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace dialog_test {
+
+// Runs `show` on this thread while `user` acts on a second one. A dialog that
+// `user` leaves open is closed through its close box, so a failing test cannot
+// hang in the modal loop.
+HRESULT showWhile(const std::function<HRESULT()>& show, const std::function<void()>& user);
+
+// The visible dialog with this caption, once it is shown; null after 5 s.
+HWND waitForDialog(const wchar_t* caption);
+// Polls `condition` until it holds; false after 5 s.
+bool waitUntil(const std::function<bool()>& condition);
+
+std::wstring textOf(HWND window);
+std::wstring classOf(HWND window);
+// A control's window rectangle in its dialog's client coordinates.
+RECT rectInDialog(HWND control);
+SIZE clientSize(HWND window);
+LOGFONTW fontOf(HWND control);
+HWND focusOf(HWND dialog);
+
+// Keys as the keyboard delivers them: posted to the control with the focus.
+void pressKey(HWND dialog, UINT key);
+// Tab, then waits until focus has left the control that had it.
+HWND pressTab(HWND dialog);
+// Left click inside a control.
+void clickAt(HWND control);
+// The close box of the title bar.
+void clickCloseBox(HWND dialog);
+
+int listCount(HWND list);
+std::wstring listText(HWND list, int index);
+bool listChecked(HWND list, int index);
+
+}  // namespace dialog_test

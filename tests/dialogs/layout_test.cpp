@@ -1,0 +1,92 @@
+// The layout arithmetic and tables, and the dialog's reading of stored texts.
+// Pure: builds natively as well as for Windows.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "dialogs/choices.h"
+#include "dialogs/layout.h"
+
+using namespace dialogs::layout;
+
+namespace {
+
+std::vector<int> idsInTabOrder(const DialogSpec& dialog) {
+    std::vector<std::size_t> order(dialog.controlCount);
+    tabOrder(dialog, order.data());
+    std::vector<int> ids;
+    for (std::size_t index : order) ids.push_back(dialog.controls[index].id);
+    return ids;
+}
+
+TEST(Layout, TwipsBecomePixelsRoundedToTheNearest) {
+    EXPECT_EQ(1, twipsToPixels(15, 96));
+    EXPECT_EQ(0, twipsToPixels(7, 96));
+    EXPECT_EQ(1, twipsToPixels(8, 96));
+    EXPECT_EQ(377, twipsToPixels(5654, 96));
+    EXPECT_EQ(-1, twipsToPixels(-8, 96));
+    EXPECT_EQ(309, twipsToPixels(3705, 120));
+    EXPECT_EQ(288, twipsToPixels(3450, 120));  // 287.5
+    EXPECT_EQ(371, twipsToPixels(3705, 144));
+    // Large values do not overflow on the way.
+    EXPECT_EQ(2000000, twipsToPixels(30000000, 96));
+}
+
+TEST(Layout, RectanglesConvertTheirEdgesSoNeighboursStillTouch) {
+    // 120 DPI: 12 twips a pixel. Left 6 -> 1 (0.5 rounds up), right 18 -> 2 (1.5).
+    const PixelRect box = toPixels(TwipsRect{6, 6, 12, 30}, 120);
+    EXPECT_EQ(1, box.left);
+    EXPECT_EQ(2, box.right);
+    EXPECT_EQ(3, box.bottom);
+    const PixelRect next = toPixels(TwipsRect{18, 6, 12, 30}, 120);
+    EXPECT_EQ(box.right, next.left);
+}
+
+TEST(Layout, FontSizesAndLineWidthsScaleWithTheDpi) {
+    EXPECT_EQ(-12, fontHeight(90, 96));
+    EXPECT_EQ(-14, fontHeight(105, 96));
+    EXPECT_EQ(-24, fontHeight(180, 96));
+    EXPECT_EQ(-15, fontHeight(90, 120));
+    EXPECT_EQ(-18, fontHeight(105, 120));
+    EXPECT_EQ(-18, fontHeight(90, 144));
+    EXPECT_EQ(2, scalePixels(2, 96));
+    EXPECT_EQ(1, scalePixels(1, 120));
+    EXPECT_EQ(3, scalePixels(2, 144));
+    EXPECT_EQ(1, scalePixels(1, 48));
+}
+
+TEST(Layout, ControlsAreCreatedInTabOrder) {
+    using namespace customise;
+    EXPECT_EQ((std::vector<int>{kCheckAll, kCommandOk, kCommandCancel, kCheckRce, kFrameShowCustom, kListBuiltin,
+                                kCommandCheckAll, kCommandUnCheckAll, kFrameBuiltinTabs}),
+              idsInTabOrder(kCustomiseDialog));
+    using namespace about;
+    EXPECT_EQ((std::vector<int>{kCmdOk, kPicIcon, kLabel1, kLabel2, kLabel3, kLabel4, kLabel5, kLabel6, kLabel7, kLabel8,
+                                kLabel9, kLabelBlog}),
+              idsInTabOrder(kAboutDialog));
+}
+
+TEST(Layout, ControlIdsAreUniqueAndClearOfTheDialogManagersOwn) {
+    for (const DialogSpec* dialog : {&kCustomiseDialog, &kAboutDialog}) {
+        for (std::size_t i = 0; i < dialog->controlCount; ++i) {
+            const int id = dialog->controls[i].id;
+            EXPECT_EQ(&dialog->controls[i], findControl(*dialog, id));
+            // Only the About dialog's 确定 may be IDOK; nothing may be IDCANCEL.
+            EXPECT_NE(2, id);
+            if (dialog == &kCustomiseDialog) {
+                EXPECT_NE(1, id);
+            }
+        }
+    }
+    EXPECT_EQ(nullptr, findControl(kCustomiseDialog, 1));
+}
+
+TEST(Choices, OnlyTheExactTextZeroUnchecks) {
+    std::array<std::wstring, dialogs::kChoiceCount> texts{L"", L"0", L"00", L"1", L"0 ", L" 0", L"yes", L"1", L"0", L"-1"};
+    const dialogs::Choices expected{true, false, true, true, true, true, true, true, false, true};
+    EXPECT_EQ(expected, dialogs::choicesFromTexts(texts));
+    EXPECT_STREQ(L"1", dialogs::storedText(true));
+    EXPECT_STREQ(L"0", dialogs::storedText(false));
+}
+
+}  // namespace

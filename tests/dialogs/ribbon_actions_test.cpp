@@ -1,0 +1,104 @@
+// CustomMenu and AboutMenu as Office calls them on Korvanta.dll, connected to a
+// fake Excel: the dialogs come from the DLL, with the DLL's own images and
+// settings, owned by Excel's main window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/layout.h"
+#include "hostsim/fake_excel.h"
+#include "hostsim/fake_office.h"
+#include "hostsim/office_caller.h"
+#include "tests/dialogs/dialog_user.h"
+#include "tests/support/korvanta_test.h"
+
+using namespace dialog_test;
+using namespace korvanta_test;
+namespace layout = dialogs::layout;
+
+namespace {
+
+class RibbonActionsTest : public KorvantaTest {
+protected:
+    void SetUp() override {
+        KorvantaTest::SetUp();
+        m_excel.attach(new hostsim::FakeExcelApplication());
+        m_owner = m_excel->showMainWindow(m_excel->caption);
+        m_addin = createAddin();
+        ASSERT_TRUE(m_addin);
+        ASSERT_EQ(S_OK, m_addin.query(m_extensibility));
+        SAFEARRAY* custom = nullptr;
+        ASSERT_EQ(S_OK, m_extensibility->OnConnection(excel(), ext_cm_Startup, nullptr, &custom));
+        m_ribbon.attach(new hostsim::FakeRibbonUI());
+        ASSERT_EQ(S_OK, hostsim::callCallback(m_addin.get(), L"rxcustomUI_onLoad", m_ribbon.get()).hr);
+        m_excel->calls.clear();
+        m_control = hostsim::makeControl(L"Dizhi");
+        m_excelReferences = referencesOf(excel());
+    }
+    void TearDown() override {
+        if (m_extensibility) {
+            SAFEARRAY* custom = nullptr;
+            EXPECT_EQ(S_OK, m_extensibility->OnDisconnection(ext_dm_HostShutdown, &custom));
+        }
+        EXPECT_EQ(1u, referencesOf(m_control.get()));
+        m_extensibility.reset();
+        m_addin.reset();
+        EXPECT_EQ(1u, referencesOf(excel()));
+        EXPECT_TRUE(IsWindowEnabled(m_owner));
+        KorvantaTest::TearDown();
+    }
+
+    HRESULT click(const wchar_t* callback, const wchar_t* caption, const std::function<void(HWND)>& user) {
+        return showWhile([&] { return hostsim::callCallback(m_addin.get(), callback, m_control.get()).hr; },
+                         [&] {
+                             HWND dialog = waitForDialog(caption);
+                             ASSERT_TRUE(dialog);
+                             EXPECT_EQ(m_owner, GetWindow(dialog, GW_OWNER));
+                             EXPECT_EQ(m_excelReferences + 1, referencesOf(excel()));
+                             user(dialog);
+                         });
+    }
+
+    IDispatch* excel() const { return m_excel.get(); }
+
+    ComPtr<hostsim::FakeExcelApplication> m_excel;
+    ComPtr<hostsim::FakeRibbonUI> m_ribbon;
+    ComPtr<hostsim::FakeRibbonControl> m_control;
+    ComPtr<IDispatch> m_addin;
+    ComPtr<_IDTExtensibility2> m_extensibility;
+    HWND m_owner = nullptr;
+    ULONG m_excelReferences = 0;
+};
+
+TEST_F(RibbonActionsTest, CustomMenuStoresTheChoicesAndRefreshesTheRibbon) {
+    EXPECT_EQ(S_OK, click(L"CustomMenu", L"自定义", [](HWND dialog) {
+        SendMessageW(GetDlgItem(dialog, layout::customise::kCommandUnCheckAll), BM_CLICK, 0, 0);
+        SendMessageW(GetDlgItem(dialog, layout::customise::kCommandOk), BM_CLICK, 0, 0);
+    }));
+    EXPECT_EQ(L"0", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
+    EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu").value_or(L""));
+    EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, m_ribbon->calls);
+    EXPECT_EQ(std::vector<std::wstring>{L"Application"}, m_excel->calls);
+    // The ribbon now hides the Home tab.
+    const hostsim::CallbackResult visible =
+        hostsim::callCallback(m_addin.get(), L"GetVisibleII", hostsim::makeControl(L"TabHome").get());
+    EXPECT_EQ(S_OK, visible.hr);
+    EXPECT_EQ(VARIANT_FALSE, visible.boolean);
+}
+
+TEST_F(RibbonActionsTest, AboutMenuShowsTheLogoFromTheDll) {
+    EXPECT_EQ(S_OK, click(L"AboutMenu", L"关于Korvanta", [](HWND dialog) {
+        BITMAP logo{};
+        auto image = reinterpret_cast<HBITMAP>(
+            SendMessageW(GetDlgItem(dialog, layout::about::kPicIcon), STM_GETIMAGE, IMAGE_BITMAP, 0));
+        ASSERT_TRUE(image);
+        GetObjectW(image, sizeof logo, &logo);
+        EXPECT_EQ(177, logo.bmWidth);
+        EXPECT_TRUE(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0));
+        pressKey(dialog, VK_ESCAPE);
+    }));
+    EXPECT_EQ(std::vector<std::wstring>{L"Application"}, m_excel->calls);
+    EXPECT_TRUE(m_ribbon->calls.empty());
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+// Opens one of the dialogs and keeps it open, for pictures of it:
+//   show_dialogs customise|about [dpi]
+// Prints the dialog's window rectangle (left top width height, screen pixels)
+// once it is on the screen. The link opens nothing here.
+#include <windows.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/customise_dialog.h"
+#include "support/module.h"
+
+namespace {
+void openNothing(const char*) {}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
+    module::setInstance(GetModuleHandleW(nullptr));
+    const bool about = argc > 1 && std::strcmp(argv[1], "about") == 0;
+    const wchar_t* caption = about ? L"关于Korvanta" : L"自定义";
+
+    std::unique_ptr<dialogs::ModalDialog> dialog;
+    if (about) {
+        auto aboutDialog = std::make_unique<dialogs::AboutDialog>();
+        aboutDialog->setWebPageOpener(openNothing);
+        dialog = std::move(aboutDialog);
+    } else {
+        dialog = std::make_unique<dialogs::CustomiseDialog>();
+    }
+    if (argc > 2) dialog->setLayoutDpi(std::atoi(argv[2]));
+
+    std::thread reporter([caption] {
+        HWND window = nullptr;
+        for (int tries = 0; tries < 500; ++tries) {
+            window = FindWindowW(L"#32770", caption);
+            if (window && IsWindowVisible(window)) break;
+            Sleep(20);
+        }
+        RECT frame{};
+        if (window) {
+            // Under Xvfb no window manager hands the desktop the input focus;
+            // the picture shows the dialog as the user sees it, active.
+            SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+            GetWindowRect(window, &frame);
+        }
+        std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+        std::fflush(stdout);
+    });
+    const HRESULT hr = dialog->showModal();
+    reporter.join();
+    CoUninitialize();
+    return SUCCEEDED(hr) ? 0 : 1;
+}
