@@ -77,7 +77,7 @@ shoot() {
   "$KORVANTA_WINE" "$driver" "$name" </dev/null >"$rect" 2>/dev/null &
   for _ in $(seq 200); do [ -s "$rect" ] && break; sleep 0.1; done
   [ -s "$rect" ] || { echo "the $name dialog did not appear" >&2; exit 1; }
-  read -r left top width height <"$rect"
+  read -r left top width height < <(tr -d "\r" <"$rect")
   sleep 1.5
   local desktop
   desktop=$(xdotool search --name 'Wine desktop' | head -n 1)
