@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build python3
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools   # the cross compilers and widl
   wine wine64 wine32:i386 libwine-dev                      # Wine, its IDL files and stdole2.tlb
-  googletest libxml2-utils                                 # test framework sources, xmllint
+  googletest libxml2-utils g++                             # test framework sources, xmllint, native sanitizer build
   xvfb xdotool x11-apps imagemagick fonts-wqy-microhei     # screenshots of the dialogs
 )
 

@@ -15,5 +15,9 @@ if [ "$arch" != i686 ]; then
   echo "32-bit Wine cannot run here: checking the shipped 32-bit DLL, then testing the $arch build"
   bash "$root/tests/check_dll.sh" "$root/build/i686/addin/Korvanta.dll" i686-w64-mingw32-objdump
 fi
+echo "Running the pure core's tests natively, under AddressSanitizer and UndefinedBehaviorSanitizer"
+[ -f "$root/build/native/CMakeCache.txt" ] || cmake -S "$root/tests/native" -B "$root/build/native" -G Ninja >/dev/null
+cmake --build "$root/build/native"
+ctest --test-dir "$root/build/native" --output-on-failure
 echo "Running the tests of the $arch build under $(basename "$KORVANTA_WINE")"
 ctest --test-dir "$KORVANTA_BUILD" --output-on-failure

@@ -1,5 +1,4 @@
 // DllRegisterServer and DllUnregisterServer on the real registry.
-#include "addin/registration_table.h"
 #include "support/bstr.h"
 #include "support/reg_key.h"
 #include "tests/addin/addin_fixture.h"
@@ -169,30 +168,6 @@ TEST_F(Registration, AFailingWriteFailsRegistration) {
     deleteTree(HKEY_CURRENT_USER, standIn);
     EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
     EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_CHILD_MUST_BE_VOLATILE), hr);
-}
-
-TEST(RegistrationTable, WritesInOrderTypeLibraryClassThenAddin) {
-    registration::ServerIdentity identity;
-    identity.classId = L"{C}";
-    identity.libraryId = L"{L}";
-    identity.interfaceId = L"{I}";
-    identity.dllPath = L"C:\\Korvanta\\Korvanta.dll";
-    const auto values = registration::registrationValues(identity);
-    ASSERT_FALSE(values.empty());
-    EXPECT_EQ(L"TypeLib\\{L}\\1.0", values.front().key);
-    EXPECT_EQ(L"Software\\Microsoft\\Office\\Excel\\Addins\\Korvanta.Connect", values.back().key);
-    EXPECT_TRUE(values.back().isNumber);
-    EXPECT_EQ(3u, values.back().number);
-    // Every key that registration writes lies below a key that unregistration removes.
-    const auto removed = registration::registrationKeys(identity);
-    for (const auto& value : values) {
-        bool covered = false;
-        for (const auto& key : removed) {
-            covered = covered || (key.root == value.root && value.key.compare(0, key.key.size(), key.key) == 0);
-        }
-        EXPECT_TRUE(covered) << testing::PrintToString(value.key);
-    }
-    for (const auto& key : removed) EXPECT_EQ(std::wstring::npos, key.key.find(L"000C0396")) << "an Office key";
 }
 
 }  // namespace
