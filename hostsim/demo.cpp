@@ -10,7 +10,11 @@
 #include <cstdio>
 #include <string>
 
+#include <commctrl.h>
+
 #include "addin/interfaces.h"
+#include "dialogs/layout.h"
+#include "hostsim/dialog_user.h"
 #include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
 #include "hostsim/office_caller.h"
@@ -58,6 +62,40 @@ Function entry(HMODULE dll, const char* name) {
 }
 
 std::wstring result(HRESULT hr) { return hr == S_OK ? L"S_OK" : hr == S_FALSE ? L"S_FALSE" : hex(static_cast<unsigned long>(hr)); }
+
+std::wstring checkMark(bool checked) { return checked ? L"[x]" : L"[ ]"; }
+
+bool buttonChecked(HWND dialog, int id) {
+    return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::wstring ownerOf(HWND dialog, HWND excelWindow) {
+    return GetWindow(dialog, GW_OWNER) == excelWindow ? L"Excel's main window" : L"another window";
+}
+
+// What the customisation dialog shows, as the user reads it.
+std::wstring readCustomiseDialog(HWND dialog) {
+    namespace ids = dialogs::layout::customise;
+    std::wstring text;
+    text += L"  " + textOf(GetDlgItem(dialog, ids::kFrameShowCustom)) + L"\n";
+    for (int id : {ids::kCheckAll, ids::kCheckRce}) {
+        text += L"    " + checkMark(buttonChecked(dialog, id)) + textOf(GetDlgItem(dialog, id)) + L"\n";
+    }
+    text += L"  " + textOf(GetDlgItem(dialog, ids::kFrameBuiltinTabs)) + L"\n";
+    const HWND list = GetDlgItem(dialog, ids::kListBuiltin);
+    for (int entry = 0; entry < listCount(list); ++entry) {
+        text += L"    " + checkMark(listChecked(list, entry)) + L" " + listText(list, entry) + L"\n";
+    }
+    text += L"  buttons:";
+    for (int id : {ids::kCommandCheckAll, ids::kCommandUnCheckAll, ids::kCommandOk, ids::kCommandCancel}) {
+        text += L" [" + textOf(GetDlgItem(dialog, id)) + L"]";
+    }
+    return text + L"\n";
+}
+
+void setListCheck(HWND list, int entry, bool checked) {
+    ListView_SetItemState(list, entry, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
 
 }  // namespace
 
@@ -154,6 +192,74 @@ int wmain(int argc, wchar_t** argv) {
     say(L"Ribbon calls made by the add-in:\n");
     for (const std::wstring& call : ribbonUi->calls) say(L"  " + call + L"\n");
     say(L"The File menu, rebuilt on its next opening:\n" + view.showMenu(L"rxMenu_wenjian", L"File", 1));
+
+    heading(L"The user chooses 帮助 > 自定义... (CustomMenu)");
+    ribbonUi->calls.clear();
+    std::wstring seen;
+    const HRESULT customised = showWhile(
+        [&] { return callCallback(addin.get(), L"CustomMenu", makeControl(L"Dizhi").get()).hr; },
+        [&] {
+            namespace ids = dialogs::layout::customise;
+            const HWND dialog = waitForDialog(L"自定义");
+            if (!dialog) {
+                seen = L"  No dialog appeared.\n";
+                return;
+            }
+            seen += L"Dialog \u201C" + textOf(dialog) + L"\u201D, owned by " + ownerOf(dialog, mainWindow) + L":\n";
+            seen += readCustomiseDialog(dialog);
+            seen += L"The user shows the Developer tab again, hides the Review tab and the recent files, and clicks 确定:\n";
+            const HWND list = GetDlgItem(dialog, ids::kListBuiltin);
+            setListCheck(list, 7, true);
+            setListCheck(list, 5, false);
+            SendMessageW(GetDlgItem(dialog, ids::kCheckRce), BM_CLICK, 0, 0);
+            seen += readCustomiseDialog(dialog);
+            SendMessageW(GetDlgItem(dialog, ids::kCommandOk), BM_CLICK, 0, 0);
+        });
+    say(seen);
+    say(L"CustomMenu = " + result(customised) + L"; ribbon calls:");
+    for (const std::wstring& call : ribbonUi->calls) say(L" " + call);
+    say(L"\nSettings stored:\n");
+    for (const wchar_t* name : settings::kSettingNames) {
+        say(L"  " + std::wstring(name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, name) + L"\n");
+    }
+    say(L"Office asks the callbacks again:\n");
+    if (tree) {
+        const std::wstring tabs = view.showDocument(*tree);
+        say(tabs.substr(0, tabs.find(L"  menu bar")));
+    }
+    say(L"The File menu's recent files, now hidden:\n");
+    const std::wstring fileMenu = view.showMenu(L"rxMenu_wenjian", L"File", 1);
+    for (std::size_t start = 0; start < fileMenu.size();) {
+        const std::size_t end = fileMenu.find(L'\n', start);
+        const std::wstring line = fileMenu.substr(start, end - start + 1);
+        if (line.find(L"OpenFile") != std::wstring::npos) say(line);
+        start = end + 1;
+    }
+
+    heading(L"The user chooses 帮助 > 关于Korvanta(&A) (AboutMenu)");
+    seen.clear();
+    const HRESULT about = showWhile(
+        [&] { return callCallback(addin.get(), L"AboutMenu", makeControl(L"AboutMe").get()).hr; },
+        [&] {
+            namespace ids = dialogs::layout::about;
+            const HWND dialog = waitForDialog(L"关于Korvanta");
+            if (!dialog) {
+                seen = L"  No dialog appeared.\n";
+                return;
+            }
+            seen += L"Dialog \u201C" + textOf(dialog) + L"\u201D, owned by " + ownerOf(dialog, mainWindow) + L":\n";
+            seen += L"  [logo " + std::to_wstring(clientSize(GetDlgItem(dialog, ids::kPicIcon)).cx) + L"x" +
+                    std::to_wstring(clientSize(GetDlgItem(dialog, ids::kPicIcon)).cy) + L"]\n";
+            for (int id : {ids::kLabel1, ids::kLabel2, ids::kLabel7, ids::kLabel8, ids::kLabel3, ids::kLabel4, ids::kLabel5,
+                           ids::kLabel6, ids::kLabel9, ids::kLabelBlog}) {
+                seen += L"  " + textOf(GetDlgItem(dialog, id)) + (id == ids::kLabelBlog ? L"   (link)" : L"") + L"\n";
+            }
+            seen += L"  [" + textOf(GetDlgItem(dialog, ids::kCmdOk)) + L"]\nThe user presses Enter.\n";
+            pressKey(dialog, VK_RETURN);
+            waitUntil([&] { return !IsWindow(dialog); });
+        });
+    say(seen);
+    say(L"AboutMenu = " + result(about) + L"\n");
 
     heading(L"Excel closes");
     const ULONG before = excel->AddRef() - 1;

@@ -12,10 +12,10 @@
 #include "maker.h"
 #include "support/bstr.h"
 #include "support/module.h"
-#include "tests/dialogs/dialog_user.h"
+#include "hostsim/dialog_user.h"
 #include "tests/support/korvanta_test.h"
 
-using namespace dialog_test;
+using namespace hostsim;
 using namespace dialogs::layout::about;
 using namespace korvanta_test;
 

@@ -15,10 +15,10 @@
 #include "ribbon/ribbon_object.h"
 #include "settings/settings_store.h"
 #include "support/module.h"
-#include "tests/dialogs/dialog_user.h"
+#include "hostsim/dialog_user.h"
 #include "tests/support/korvanta_test.h"
 
-using namespace dialog_test;
+using namespace hostsim;
 using namespace dialogs::layout::customise;
 using namespace korvanta_test;
 using settings::kSettingNames;

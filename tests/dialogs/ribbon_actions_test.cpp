@@ -9,10 +9,10 @@
 #include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
 #include "hostsim/office_caller.h"
-#include "tests/dialogs/dialog_user.h"
+#include "hostsim/dialog_user.h"
 #include "tests/support/korvanta_test.h"
 
-using namespace dialog_test;
+using namespace hostsim;
 using namespace korvanta_test;
 namespace layout = dialogs::layout;
 

@@ -1,11 +1,11 @@
 // The second-thread user of the dialogs.
-#include "tests/dialogs/dialog_user.h"
+#include "hostsim/dialog_user.h"
 
 #include <commctrl.h>
 
 #include <thread>
 
-namespace dialog_test {
+namespace hostsim {
 namespace {
 
 constexpr DWORD kPatience = 5000;
@@ -124,4 +124,4 @@ bool listChecked(HWND list, int index) {
     return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
 }
 
-}  // namespace dialog_test
+}  // namespace hostsim

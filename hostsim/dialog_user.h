@@ -1,4 +1,4 @@
-// A user for the modal dialogs: while the test's thread runs a dialog's modal
+// A user for the modal dialogs: while the host's thread runs a dialog's modal
 // loop, a second thread finds the dialog and works it through its windows, as
 // a person with mouse and keyboard would.
 #pragma once
@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace dialog_test {
+namespace hostsim {
 
 // Runs `show` on this thread while `user` acts on a second one. A dialog that
 // `user` leaves open is closed through its close box, so a failing test cannot
@@ -40,4 +40,4 @@ int listCount(HWND list);
 std::wstring listText(HWND list, int index);
 bool listChecked(HWND list, int index);
 
-}  // namespace dialog_test
+}  // namespace hostsim
