@@ -4,13 +4,8 @@
 # what it needs first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
 source "$root/scripts/wine-env.sh"
-arch=$(korvanta_run_arch)
-if [ "$arch" = i686 ]; then "$root/scripts/build.sh" i686; else "$root/scripts/build.sh" i686 "$arch"; fi
-korvanta_wine_setup "$arch"
-korvanta_wine_start
-trap korvanta_wine_stop EXIT
+korvanta_prepare
 echo "Korvanta.dll (32-bit, shipped): $root/build/i686/addin/Korvanta.dll"
 echo "Demo: the $arch build in a simulated Excel under $(basename "$KORVANTA_WINE")"
 dll="Z:$(echo "$KORVANTA_BUILD/addin/Korvanta.dll" | tr / '\\')"

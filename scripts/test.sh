@@ -2,15 +2,8 @@
 # Builds Korvanta and runs every test under Wine. Installs what it needs first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
 source "$root/scripts/wine-env.sh"
-arch=$(korvanta_run_arch)
-# The shipped 32-bit DLL is always built; where 32-bit Wine cannot run, the
-# tests run the 64-bit build of the same source.
-if [ "$arch" = i686 ]; then "$root/scripts/build.sh" i686; else "$root/scripts/build.sh" i686 "$arch"; fi
-korvanta_wine_setup "$arch"
-korvanta_wine_start
-trap korvanta_wine_stop EXIT
+korvanta_prepare
 if [ "$arch" != i686 ]; then
   echo "32-bit Wine cannot run here: checking the shipped 32-bit DLL, then testing the $arch build"
   bash "$root/tests/check_dll.sh" "$root/build/i686/addin/Korvanta.dll" i686-w64-mingw32-objdump

@@ -53,3 +53,18 @@ korvanta_wine_start() {
 korvanta_wine_stop() {
   "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
 }
+
+# korvanta_prepare: installs what is missing, builds the shipped 32-bit DLL and
+# the build that runs here, and readies that build's Wine. Sets $arch.
+korvanta_prepare() {
+  "$KORVANTA_ROOT/scripts/setup.sh"
+  arch=$(korvanta_run_arch)
+  if [ "$arch" = i686 ]; then
+    "$KORVANTA_ROOT/scripts/build.sh" i686
+  else
+    "$KORVANTA_ROOT/scripts/build.sh" i686 "$arch"
+  fi
+  korvanta_wine_setup "$arch"
+  korvanta_wine_start
+  trap korvanta_wine_stop EXIT
+}

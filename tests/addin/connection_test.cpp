@@ -4,7 +4,6 @@
 
 #include "addin/excel.h"
 #include "settings/settings_store.h"
-#include "support/bstr.h"
 #include "tests/addin/addin_fixture.h"
 
 using namespace korvanta_test;
@@ -44,11 +43,9 @@ TEST_F(Connection, AHostThatIsNotExcelIsRefusedWithNothingKept) {
     EXPECT_EQ(E_NOINTERFACE, connect(ribbonUi.get()));
     EXPECT_EQ(before, referencesOf(ribbonUi.get()));
     EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey)) << "settings were loaded";
-    ComPtr<IErrorInfo> info;
-    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
-    Bstr source;
-    info->GetSource(source.put());
-    EXPECT_EQ(L"Korvanta", source.view());
+    const auto error = takeThreadError();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(L"Korvanta", error->source);
 }
 
 TEST_F(Connection, AnApplicationWithoutEventsIsRefused) {
@@ -70,11 +67,9 @@ TEST_F(Connection, AFailingCaptionStopsAfterSubscribingWithExcelsError) {
     EXPECT_EQ(kExcelError, connect());
     EXPECT_TRUE(excel->hasSubscriber()) << "MyExcel stays set";
     EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey)) << "settings were loaded";
-    ComPtr<IErrorInfo> info;
-    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
-    Bstr description;
-    info->GetDescription(description.put());
-    EXPECT_NE(std::wstring::npos, description.view().find(L"Simulated Excel failure")) << "Excel's own words are kept";
+    const auto error = takeThreadError();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(std::wstring::npos, error->description.find(L"Simulated Excel failure")) << "Excel's own words are kept";
 }
 
 TEST_F(Connection, ACaptionWithoutAMatchingWindowIsNoFailure) {

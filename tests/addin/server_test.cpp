@@ -279,11 +279,10 @@ TEST_F(Dispatch, VtableCallersGetTheFailureWithErrorInformation) {
     ASSERT_EQ(S_OK, addin->QueryInterface(IID_ISupportErrorInfo, supports.putVoid()));
     EXPECT_EQ(S_OK, supports->InterfaceSupportsErrorInfo(IID__Connect));
     EXPECT_EQ(S_FALSE, supports->InterfaceSupportsErrorInfo(IID_IRibbonUI));
-    ComPtr<IErrorInfo> info;
-    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
-    Bstr source;
-    info->GetSource(source.put());
-    EXPECT_EQ(L"Korvanta", source.view());
+    const auto error = takeThreadError();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(L"Korvanta", error->source);
+    EXPECT_TRUE(IsEqualGUID(IID__Connect, error->iid));
 }
 
 TEST_F(Dispatch, TheOtherInterfacesAnswerTheirOwnMembers) {
@@ -346,8 +345,7 @@ class WithOfficeLibrary : public AddinHost {
 protected:
     void SetUp() override {
         AddinHost::SetUp();
-        std::wstring path = L"Z:";
-        for (const char* c = KORVANTA_OFFICE_TLB_UNIX_PATH; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+        const std::wstring path = winePath(KORVANTA_OFFICE_TLB_UNIX_PATH);
         ASSERT_EQ(S_OK, LoadTypeLibEx(path.c_str(), REGKIND_REGISTER, m_office.put()));
     }
     void TearDown() override {

@@ -346,11 +346,9 @@ TEST_F(AboutDialogTest, ALoadFailureIsReturnedWithErrorInformationAndNothingHeld
     module::setInstance(GetModuleHandleW(L"kernel32.dll"));
     SetErrorInfo(0, nullptr);
     EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND), dialogs::showAboutDialog(excel(), m_owner));
-    ComPtr<IErrorInfo> info;
-    ASSERT_EQ(S_OK, GetErrorInfo(0, info.put()));
-    Bstr description;
-    info->GetDescription(description.put());
-    EXPECT_EQ(L"The About dialog could not be shown", description.view());
+    const auto error = takeThreadError();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(L"The About dialog could not be shown", error->description);
     EXPECT_FALSE(FindWindowW(L"#32770", kCaption));
 }
 

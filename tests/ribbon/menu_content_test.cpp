@@ -218,7 +218,7 @@ TEST_F(MenuContent, VtableCallersGetErrorInfoAndNoDocument) {
     EXPECT_EQ(m_connect->rxKorvanta_get(control.get(), &document), E_FAIL);
     EXPECT_EQ(document, nullptr);
     SysFreeString(stale);
-    EXPECT_FALSE(ribbon_test::takeErrorInfo().second.empty());
+    EXPECT_FALSE(korvanta_test::takeThreadError().value_or(korvanta_test::ThreadError{}).description.empty());
     EXPECT_EQ(m_connect->rxKorvanta_get(control.get(), nullptr), E_POINTER);
     EXPECT_EQ(m_connect->rxKorvanta_get(nullptr, &document), E_POINTER);
     EXPECT_EQ(m_connect->OpenFile(nullptr), E_POINTER);

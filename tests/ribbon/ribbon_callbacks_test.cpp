@@ -111,7 +111,9 @@ TEST_F(RibbonCallbacks, VtableCallersGetTheFailureErrorInfoAndEmptyAnswers) {
     VARIANT_BOOL visible = VARIANT_TRUE;
     EXPECT_EQ(m_connect->GetVisibleII(&argument, &visible), E_ACCESSDENIED);
     EXPECT_EQ(visible, VARIANT_FALSE);
-    const auto [iid, description] = ribbon_test::takeErrorInfo();
+    const auto error = korvanta_test::takeThreadError().value_or(korvanta_test::ThreadError{});
+    const GUID& iid = error.iid;
+    const std::wstring& description = error.description;
     EXPECT_EQ(iid, IID__Connect);
     EXPECT_FALSE(description.empty());
     BSTR label = SysAllocString(L"stale");

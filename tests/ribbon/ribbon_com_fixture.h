@@ -91,18 +91,4 @@ protected:
     bool m_connected = false;
 };
 
-// The thread's error object as a vtable caller reads it after a failure.
-inline std::pair<GUID, std::wstring> takeErrorInfo() {
-    ComPtr<IErrorInfo> info;
-    GUID iid = GUID_NULL;
-    std::wstring description;
-    if (GetErrorInfo(0, info.put()) == S_OK && info) {
-        info->GetGUID(&iid);
-        BSTR text = nullptr;
-        if (SUCCEEDED(info->GetDescription(&text)) && text) description = text;
-        SysFreeString(text);
-    }
-    return {iid, description};
-}
-
 }  // namespace ribbon_test

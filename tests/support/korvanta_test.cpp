@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hostsim/unexpected_calls.h"
+#include "support/bstr.h"
 #include "support/reg_key.h"
 
 namespace korvanta_test {
@@ -16,11 +17,25 @@ Function entryPoint(const char* name) {
 
 }  // namespace
 
-std::wstring korvantaDllPath() {
-    // The build's Unix path, seen through Wine's drive Z:.
+std::wstring winePath(const char* unixPath) {
     std::wstring path = L"Z:";
-    for (const char* c = KORVANTA_DLL_UNIX_PATH; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    for (const char* c = unixPath; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
     return path;
+}
+
+std::wstring korvantaDllPath() { return winePath(KORVANTA_DLL_UNIX_PATH); }
+
+std::optional<ThreadError> takeThreadError() {
+    ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, info.put()) != S_OK || !info) return std::nullopt;
+    ThreadError error;
+    info->GetGUID(&error.iid);
+    Bstr source, description;
+    info->GetSource(source.put());
+    info->GetDescription(description.put());
+    error.source.assign(source.view());
+    error.description.assign(description.view());
+    return error;
 }
 
 HMODULE korvantaDll() {

@@ -15,6 +15,17 @@
 
 namespace korvanta_test {
 
+// A Unix path of the build as Wine shows it, on drive Z:.
+std::wstring winePath(const char* unixPath);
+
+// The thread's error object, as a vtable caller reads it after a failure.
+struct ThreadError {
+    GUID iid = GUID_NULL;
+    std::wstring source;
+    std::wstring description;
+};
+std::optional<ThreadError> takeThreadError();
+
 // Korvanta.dll of this build, loaded and registered once per test program.
 HMODULE korvantaDll();
 HRESULT dllRegisterServer();
