@@ -11,11 +11,6 @@
 namespace ribbon {
 namespace {
 
-template <std::size_t N>
-constexpr std::wstring_view viewOf(const wchar_t (&text)[N]) noexcept {
-    return std::wstring_view(text, N - 1);
-}
-
 // From the header to the separator after which the recent files follow, on
 // the same line.
 constexpr wchar_t kFileHead[] =

@@ -13,11 +13,6 @@
 namespace ribbon {
 namespace {
 
-template <std::size_t N>
-constexpr std::wstring_view viewOf(const wchar_t (&text)[N]) noexcept {
-    return std::wstring_view(text, N - 1);
-}
-
 constexpr wchar_t kEdit[] =
     KORVANTA_MENU_HEADER KORVANTA_CRLF
     LR"(<gallery idMso="Undo" /><gallery idMso="Redo" />)" KORVANTA_CRLF

@@ -10,3 +10,16 @@
 #define KORVANTA_MENU_CLOSE L"</menu>"
 // Lines of a menu document are joined by CR LF, never ended by one.
 #define KORVANTA_CRLF L"\r\n"
+
+#include <cstddef>
+#include <string_view>
+
+namespace ribbon {
+
+// A literal's text without its terminating NUL.
+template <std::size_t N>
+constexpr std::wstring_view viewOf(const wchar_t (&text)[N]) noexcept {
+    return std::wstring_view(text, N - 1);
+}
+
+}  // namespace ribbon
