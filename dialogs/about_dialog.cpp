@@ -115,7 +115,7 @@ HRESULT AboutDialog::showLogo() {
     ComPtr<IPicture> picture;
     RETURN_IF_FAILED(loadLogo(picture));
     // The picture fills its box, which at the design DPI is the logo's own size.
-    const layout::PixelRect box = pixels(layout::findControl(spec(), kPicIcon)->box);
+    const layout::PixelRect box = pixels(layout::findControl(design(), kPicIcon)->box);
     RETURN_IF_FAILED(renderPicture(picture.get(), box.width(), box.height(), m_logo));
     SendMessageW(control(kPicIcon), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_logo.get()));
     return S_OK;

@@ -78,7 +78,7 @@ WindowKind windowKind(layout::ControlKind kind) noexcept {
 
 }  // namespace
 
-ModalDialog::ModalDialog(const layout::DialogSpec& spec) noexcept : m_spec(spec) {}
+ModalDialog::ModalDialog(const layout::DialogSpec& design) noexcept : m_spec(design) {}
 
 ModalDialog::~ModalDialog() = default;
 
@@ -248,19 +248,19 @@ HRESULT ModalDialog::createControls() {
     std::vector<std::size_t> order(m_spec.controlCount);
     layout::tabOrder(m_spec, order.data());
     for (const std::size_t index : order) {
-        const layout::ControlSpec& spec = m_spec.controls[index];
-        const WindowKind kind = windowKind(spec.kind);
-        const layout::PixelRect box = pixels(spec.box);
-        HWND child = CreateWindowExW(kind.extendedStyle, kind.className, spec.text ? spec.text : L"",
+        const layout::ControlSpec& control = m_spec.controls[index];
+        const WindowKind kind = windowKind(control.kind);
+        const layout::PixelRect box = pixels(control.box);
+        HWND child = CreateWindowExW(kind.extendedStyle, kind.className, control.text ? control.text : L"",
                                      WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top, box.width(), box.height(),
-                                     m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                     m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                      module::instance(), nullptr);
         RETURN_HR_IF(lastError(), !child);
-        HFONT font = fontFor(spec.font ? spec.font : m_spec.font);
+        HFONT font = fontFor(control.font ? control.font : m_spec.font);
         RETURN_HR_IF(E_OUTOFMEMORY, !font);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
-        if (spec.kind == layout::ControlKind::CheckList) {
+        if (control.kind == layout::ControlKind::CheckList) {
             const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
             SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
             LVCOLUMNW column{};
@@ -274,7 +274,7 @@ HRESULT ModalDialog::createControls() {
 
 HFONT ModalDialog::fontFor(const layout::FontSpec* font) {
     for (const Font& made : m_fonts) {
-        if (made.spec == font) return made.font.get();
+        if (made.design == font) return made.font.get();
     }
     UniqueFont created(CreateFontW(layout::fontHeight(font->tenthsOfPoint, m_dpi), 0, 0, 0, font->weight, FALSE,
                                    font->underline, FALSE, static_cast<DWORD>(font->charset), OUT_DEFAULT_PRECIS,
@@ -307,13 +307,13 @@ void ModalDialog::drawLines(HDC dc) noexcept {
 
 bool ModalDialog::colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept {
     const bool highlightBackground = m_spec.background == layout::Background::HighlightText;
-    const layout::ControlSpec* spec =
+    const layout::ControlSpec* design =
         message == WM_CTLCOLORDLG ? nullptr : layout::findControl(m_spec, GetDlgCtrlID(control));
-    const bool ownColour = spec && spec->colourSource == layout::TextColour::Custom;
+    const bool ownColour = design && design->colourSource == layout::TextColour::Custom;
     if (!highlightBackground && !ownColour) return false;
 
     const int background = highlightBackground ? COLOR_HIGHLIGHTTEXT : COLOR_BTNFACE;
-    SetTextColor(dc, ownColour ? spec->colour : GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, ownColour ? design->colour : GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, GetSysColor(background));
     result = reinterpret_cast<INT_PTR>(GetSysColorBrush(background));
     return true;

@@ -34,7 +34,7 @@ public:
     bool holdsHostApplication() const noexcept { return static_cast<bool>(m_hostApplication); }
 
 protected:
-    explicit ModalDialog(const layout::DialogSpec& spec) noexcept;
+    explicit ModalDialog(const layout::DialogSpec& design) noexcept;
 
     // The dialog's own part of load, after its windows exist.
     virtual HRESULT onLoad() = 0;
@@ -52,7 +52,7 @@ protected:
     HWND window() const noexcept { return m_window; }
     HWND control(int id) const noexcept { return GetDlgItem(m_window, id); }
     int dpi() const noexcept { return m_dpi; }
-    const layout::DialogSpec& spec() const noexcept { return m_spec; }
+    const layout::DialogSpec& design() const noexcept { return m_spec; }
     layout::PixelRect pixels(const layout::TwipsRect& box) const noexcept { return layout::toPixels(box, m_dpi); }
 
 private:
@@ -79,7 +79,7 @@ private:
     bool m_ownerDisabledHere = false;
     HRESULT m_failure = S_OK;
     struct Font {
-        const layout::FontSpec* spec;
+        const layout::FontSpec* design;
         UniqueFont font;
     };
     std::vector<Font> m_fonts;
