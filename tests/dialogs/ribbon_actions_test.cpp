@@ -101,4 +101,69 @@ TEST_F(RibbonActionsTest, AboutMenuShowsTheLogoFromTheDll) {
     EXPECT_TRUE(m_ribbon->calls.empty());
 }
 
+// Which window owns the dialogs: Excel's main window as the add-in found it
+// when it connected.
+class ExcelWindowTest : public KorvantaTest {
+protected:
+    void SetUp() override {
+        KorvantaTest::SetUp();
+        m_excel.attach(new hostsim::FakeExcelApplication());
+        m_addin = createAddin();
+        ASSERT_TRUE(m_addin);
+        ASSERT_EQ(S_OK, m_addin.query(m_extensibility));
+    }
+    void TearDown() override {
+        m_extensibility.reset();
+        m_addin.reset();
+        KorvantaTest::TearDown();
+    }
+    void connect() { ASSERT_EQ(S_OK, m_extensibility->OnConnection(m_excel.get(), ext_cm_Startup, nullptr, nullptr)); }
+    // The About dialog's owner while it is shown.
+    HWND aboutOwner() {
+        HWND owner = nullptr;
+        const HRESULT hr = showWhile(
+            [&] { return hostsim::callCallback(m_addin.get(), L"AboutMenu", hostsim::makeControl(L"AboutMe").get()).hr; },
+            [&] {
+                const HWND dialog = waitForDialog(L"关于Korvanta");
+                if (!dialog) return;
+                owner = GetWindow(dialog, GW_OWNER);
+                pressKey(dialog, VK_ESCAPE);
+            });
+        EXPECT_EQ(S_OK, hr);
+        return owner;
+    }
+
+    ComPtr<hostsim::FakeExcelApplication> m_excel;
+    ComPtr<IDispatch> m_addin;
+    ComPtr<_IDTExtensibility2> m_extensibility;
+};
+
+TEST_F(ExcelWindowTest, TheTitleIsComparedWithoutRegardToCase) {
+    const HWND window = m_excel->showMainWindow(L"MICROSOFT EXCEL - BOOK1");
+    connect();
+    EXPECT_EQ(window, aboutOwner());
+}
+
+TEST_F(ExcelWindowTest, WithoutAWindowTitledAsTheCaptionTheDialogsHaveNoExcelOwner) {
+    // The title carries a workbook name that the caption lacks.
+    const HWND window = m_excel->showMainWindow(L"Microsoft Excel - Book1 [Read-Only]");
+    connect();
+    const HWND owner = aboutOwner();
+    EXPECT_NE(window, owner);
+    EXPECT_TRUE(IsWindowEnabled(window));
+}
+
+TEST_F(ExcelWindowTest, TheWindowIsFoundOnceAtConnection) {
+    const HWND window = m_excel->showMainWindow(m_excel->caption);
+    connect();
+    SetWindowTextW(window, L"Microsoft Excel - Budget.xlsx");
+    EXPECT_EQ(window, aboutOwner());
+    // A window that appears only after the connection is not looked for.
+    ComPtr<hostsim::FakeExcelApplication> later;
+    later.attach(new hostsim::FakeExcelApplication());
+    const HWND laterWindow = later->showMainWindow(m_excel->caption);
+    EXPECT_EQ(window, aboutOwner());
+    EXPECT_NE(laterWindow, window);
+}
+
 }  // namespace
