@@ -78,7 +78,7 @@ WindowKind windowKind(layout::ControlKind kind) noexcept {
 
 }  // namespace
 
-ModalDialog::ModalDialog(const layout::DialogSpec& design) noexcept : m_spec(design) {}
+ModalDialog::ModalDialog(const layout::DialogSpec& design) noexcept : m_design(design) {}
 
 ModalDialog::~ModalDialog() = default;
 
@@ -94,7 +94,7 @@ HRESULT ModalDialog::showModal() noexcept {
     try {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
-        const std::vector<WORD> dialog = dialogTemplate(m_spec.caption);
+        const std::vector<WORD> dialog = dialogTemplate(m_design.caption);
 
         // The dialog is created owned by a hidden window of its own, so that it
         // stays out of the taskbar even when no owner window was given; load
@@ -177,7 +177,7 @@ INT_PTR ModalDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return paintLines();
     case WM_PRINTCLIENT:
         // Printing the client area (PrintWindow, animations) shows the lines too.
-        if (m_spec.lineCount == 0) return FALSE;
+        if (m_design.lineCount == 0) return FALSE;
         if (lParam & PRF_ERASEBKGND) SendMessageW(m_window, WM_ERASEBKGND, wParam, 0);
         drawLines(reinterpret_cast<HDC>(wParam));
         return TRUE;
@@ -219,7 +219,7 @@ void ModalDialog::takeOwner() noexcept {
 }
 
 void ModalDialog::placeWindow() noexcept {
-    RECT frame{0, 0, layout::twipsToPixels(m_spec.clientWidth, m_dpi), layout::twipsToPixels(m_spec.clientHeight, m_dpi)};
+    RECT frame{0, 0, layout::twipsToPixels(m_design.clientWidth, m_dpi), layout::twipsToPixels(m_design.clientHeight, m_dpi)};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE)));
     const int width = frame.right - frame.left;
@@ -245,10 +245,10 @@ void ModalDialog::placeWindow() noexcept {
 }
 
 HRESULT ModalDialog::createControls() {
-    std::vector<std::size_t> order(m_spec.controlCount);
-    layout::tabOrder(m_spec, order.data());
+    std::vector<std::size_t> order(m_design.controlCount);
+    layout::tabOrder(m_design, order.data());
     for (const std::size_t index : order) {
-        const layout::ControlSpec& control = m_spec.controls[index];
+        const layout::ControlSpec& control = m_design.controls[index];
         const WindowKind kind = windowKind(control.kind);
         const layout::PixelRect box = pixels(control.box);
         HWND child = CreateWindowExW(kind.extendedStyle, kind.className, control.text ? control.text : L"",
@@ -256,7 +256,7 @@ HRESULT ModalDialog::createControls() {
                                      m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                      module::instance(), nullptr);
         RETURN_HR_IF(lastError(), !child);
-        HFONT font = fontFor(control.font ? control.font : m_spec.font);
+        HFONT font = fontFor(control.font ? control.font : m_design.font);
         RETURN_HR_IF(E_OUTOFMEMORY, !font);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
@@ -285,7 +285,7 @@ HFONT ModalDialog::fontFor(const layout::FontSpec* font) {
 }
 
 bool ModalDialog::paintLines() {
-    if (m_spec.lineCount == 0) return false;
+    if (m_design.lineCount == 0) return false;
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(m_window, &paint);
     if (!dc) return false;
@@ -295,8 +295,8 @@ bool ModalDialog::paintLines() {
 }
 
 void ModalDialog::drawLines(HDC dc) noexcept {
-    for (std::size_t i = 0; i < m_spec.lineCount; ++i) {
-        const layout::LineSpec& line = m_spec.lines[i];
+    for (std::size_t i = 0; i < m_design.lineCount; ++i) {
+        const layout::LineSpec& line = m_design.lines[i];
         const int width = layout::scalePixels(line.pixels, m_dpi);
         const int top = layout::twipsToPixels(line.y, m_dpi) - width / 2;
         const RECT band{layout::twipsToPixels(line.x1, m_dpi), top, layout::twipsToPixels(line.x2, m_dpi), top + width};
@@ -306,9 +306,9 @@ void ModalDialog::drawLines(HDC dc) noexcept {
 }
 
 bool ModalDialog::colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept {
-    const bool highlightBackground = m_spec.background == layout::Background::HighlightText;
+    const bool highlightBackground = m_design.background == layout::Background::HighlightText;
     const layout::ControlSpec* design =
-        message == WM_CTLCOLORDLG ? nullptr : layout::findControl(m_spec, GetDlgCtrlID(control));
+        message == WM_CTLCOLORDLG ? nullptr : layout::findControl(m_design, GetDlgCtrlID(control));
     const bool ownColour = design && design->colourSource == layout::TextColour::Custom;
     if (!highlightBackground && !ownColour) return false;
 

@@ -52,7 +52,7 @@ protected:
     HWND window() const noexcept { return m_window; }
     HWND control(int id) const noexcept { return GetDlgItem(m_window, id); }
     int dpi() const noexcept { return m_dpi; }
-    const layout::DialogSpec& design() const noexcept { return m_spec; }
+    const layout::DialogSpec& design() const noexcept { return m_design; }
     layout::PixelRect pixels(const layout::TwipsRect& box) const noexcept { return layout::toPixels(box, m_dpi); }
 
 private:
@@ -67,7 +67,7 @@ private:
     void drawLines(HDC dc) noexcept;
     bool colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept;
 
-    const layout::DialogSpec& m_spec;
+    const layout::DialogSpec& m_design;
     ComPtr<IDispatch> m_hostApplication;
     HWND m_ownerWindow = nullptr;
     HWND m_previousOwner = nullptr;
