@@ -8,6 +8,7 @@
 #include <shlwapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include <commctrl.h>
@@ -51,7 +52,11 @@ std::wstring registryText(HKEY root, const wchar_t* key, const wchar_t* name) {
     if (RegQueryValueExW(opened.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS) {
         return L"(no value)";
     }
-    if (type == REG_DWORD) return L"REG_DWORD " + std::to_wstring(*reinterpret_cast<DWORD*>(data));
+    if (type == REG_DWORD) {
+        DWORD number = 0;
+        std::memcpy(&number, data, sizeof number);
+        return L"REG_DWORD " + std::to_wstring(number);
+    }
     if (type == REG_SZ) return L"REG_SZ \"" + std::wstring(data) + L"\"";
     return L"type " + std::to_wstring(type);
 }

@@ -6,6 +6,10 @@
 # programs; where it cannot (some virtual machines lack 32-bit support
 # entirely), they run the 64-bit build of the same source under 64-bit Wine.
 
+# The system's own tools come first: everything the scripts call is installed
+# from Debian's packages by scripts/setup.sh.
+export PATH=/usr/sbin:/usr/bin:/sbin:/bin${PATH:+:$PATH}
+
 KORVANTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 korvanta_run_arch() {
