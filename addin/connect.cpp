@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "addin/excel.h"
+#include "host/excel.h"
 #include "dialogs/dialog_actions.h"
 #include "ribbon/customui_document.h"
 #include "ribbon/ribbon_callbacks.h"
-#include "ribbon/ribbon_object.h"
+#include "host/ribbon_object.h"
 #include "settings/settings_store.h"
 #include "support/bstr.h"
 #include "support/error_info.h"

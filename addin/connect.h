@@ -5,8 +5,8 @@
 #pragma once
 #include <windows.h>
 
-#include "addin/app_events.h"
-#include "addin/interfaces.h"
+#include "host/app_events.h"
+#include "host/interfaces.h"
 #include "ribbon/menu_content.h"
 #include "support/com_object.h"
 #include "support/dispatch.h"

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "addin/excel.h"
-#include "addin/interfaces.h"
+#include "host/excel.h"
+#include "host/interfaces.h"
 #include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
 #include "ribbon/customui_document.h"

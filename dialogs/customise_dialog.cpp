@@ -4,9 +4,9 @@
 
 #include <commctrl.h>
 
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 #include "dialogs/choices.h"
-#include "ribbon/ribbon_object.h"
+#include "host/ribbon_object.h"
 #include "settings/settings_store.h"
 
 namespace dialogs {

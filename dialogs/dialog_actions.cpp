@@ -5,8 +5,8 @@
 #include <memory>
 #include <new>
 
-#include "addin/excel.h"
-#include "addin/interfaces.h"
+#include "host/excel.h"
+#include "host/interfaces.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/customise_dialog.h"
 #include "support/error_info.h"

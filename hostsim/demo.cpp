@@ -13,7 +13,7 @@
 
 #include <commctrl.h>
 
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 #include "dialogs/layout.h"
 #include "hostsim/dialog_user.h"
 #include "hostsim/fake_excel.h"

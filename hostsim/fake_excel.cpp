@@ -6,8 +6,8 @@
 #include <atomic>
 #include <cmath>
 
-#include "addin/excel.h"
-#include "addin/interfaces.h"
+#include "host/excel.h"
+#include "host/interfaces.h"
 #include "support/bstr.h"
 
 namespace hostsim {

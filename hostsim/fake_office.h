@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 #include "hostsim/fake_dispatch.h"
 
 namespace hostsim {

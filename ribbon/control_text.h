@@ -1,6 +1,6 @@
 // Reading the two properties of Office's ribbon control that the callbacks use.
 #pragma once
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 #include "support/bstr.h"
 
 namespace ribbon {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "addin/excel.h"
+#include "host/excel.h"
 #include "ribbon/control_text.h"
 #include "ribbon/menu_catalogue.h"
 #include "support/bstr.h"

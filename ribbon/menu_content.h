@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 #include "ribbon/file_menu.h"
 
 namespace ribbon {

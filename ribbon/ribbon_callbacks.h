@@ -1,7 +1,7 @@
 // The visibility and label callbacks: answers from SettingFlags and fixed
 // tables, with no registry access and no call into Excel.
 #pragma once
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 
 namespace ribbon {
 

@@ -6,9 +6,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
 korvanta_prepare
-echo "Korvanta.dll (32-bit, shipped): $root/build/i686/addin/Korvanta.dll"
+echo "Korvanta.dll (32-bit, shipped): $root/build/i686/dll/Korvanta.dll"
 echo "Demo: the $arch build in a simulated Excel under $(basename "$KORVANTA_WINE")"
-dll="Z:$(echo "$KORVANTA_BUILD/addin/Korvanta.dll" | tr / '\\')"
+dll="Z:$(echo "$KORVANTA_BUILD/dll/Korvanta.dll" | tr / '\\')"
 "$KORVANTA_WINE" "$KORVANTA_BUILD/hostsim/korvanta-demo.exe" "$dll" </dev/null
 
 # With a display, the dialogs are also photographed (drawn by Wine's X11 driver

@@ -6,7 +6,7 @@ source "$root/scripts/wine-env.sh"
 korvanta_prepare
 if [ "$arch" != i686 ]; then
   echo "32-bit Wine cannot run here: checking the shipped 32-bit DLL, then testing the $arch build"
-  bash "$root/tests/check_dll.sh" "$root/build/i686/addin/Korvanta.dll" i686-w64-mingw32-objdump
+  bash "$root/tests/check_dll.sh" "$root/build/i686/dll/Korvanta.dll" i686-w64-mingw32-objdump
 fi
 echo "Running the pure core's tests natively, under AddressSanitizer and UndefinedBehaviorSanitizer"
 [ -f "$root/build/native/CMakeCache.txt" ] || cmake -S "$root/tests/native" -B "$root/build/native" -G Ninja >/dev/null

@@ -2,7 +2,7 @@
 // host afterwards.
 #include <olectl.h>
 
-#include "addin/excel.h"
+#include "host/excel.h"
 #include "settings/settings_store.h"
 #include "tests/addin/addin_fixture.h"
 

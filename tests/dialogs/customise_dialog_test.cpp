@@ -12,7 +12,7 @@
 #include "dialogs/layout.h"
 #include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
-#include "ribbon/ribbon_object.h"
+#include "host/ribbon_object.h"
 #include "settings/settings_store.h"
 #include "support/module.h"
 #include "hostsim/dialog_user.h"

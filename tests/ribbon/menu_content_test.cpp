@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/excel.h"
+#include "host/excel.h"
 #include "ribbon/file_menu.h"
 #include "ribbon/menu_catalogue.h"
 #include "tests/ribbon/expected_text.h"

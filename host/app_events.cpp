@@ -1,8 +1,8 @@
 // The AppEvents sink and the subscription behind MyExcel.
-#include "addin/app_events.h"
+#include "host/app_events.h"
 
-#include "addin/excel.h"
-#include "addin/interfaces.h"
+#include "host/excel.h"
+#include "host/interfaces.h"
 #include "support/com_object.h"
 #include "support/error_info.h"
 #include "support/hresult.h"

@@ -1,5 +1,5 @@
 // The process-wide ribbon reference.
-#include "ribbon/ribbon_object.h"
+#include "host/ribbon_object.h"
 
 namespace ribbon {
 namespace {

@@ -1,5 +1,5 @@
 // The host's interfaces and Korvanta's own, as widl generates them from
-// addin/host_interfaces.idl and addin/Korvanta.idl. Include this, never the
+// host/host_interfaces.idl and addin/Korvanta.idl. Include this, never the
 // generated headers directly.
 #pragma once
 #include <windows.h>

@@ -1,10 +1,10 @@
 // Carries out the registration table on the registry.
-#include "addin/registration.h"
+#include "dll/registration.h"
 
 #include <string>
 
-#include "addin/interfaces.h"
-#include "addin/registration_table.h"
+#include "host/interfaces.h"
+#include "dll/registration_table.h"
 #include "maker.h"
 #include "support/hresult.h"
 #include "support/module.h"

@@ -1,5 +1,5 @@
 // The registration table.
-#include "addin/registration_table.h"
+#include "dll/registration_table.h"
 
 namespace registration {
 namespace {

@@ -2,7 +2,7 @@
 // IRibbonUI, set by the onLoad callback and used to make Office ask the
 // callbacks again. Empty until onLoad; every user skips its call while empty.
 #pragma once
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 #include "support/com_ptr.h"
 
 namespace ribbon {

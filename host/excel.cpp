@@ -1,9 +1,9 @@
 // Excel's object model through IDispatch.
-#include "addin/excel.h"
+#include "host/excel.h"
 
 #include <string>
 
-#include "addin/interfaces.h"
+#include "host/interfaces.h"
 #include "support/dispatch.h"
 #include "support/error_info.h"
 #include "support/hresult.h"

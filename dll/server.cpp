@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "addin/connect.h"
-#include "addin/registration.h"
+#include "dll/registration.h"
 #include "support/com_object.h"
 #include "support/error_info.h"
 #include "support/hresult.h"

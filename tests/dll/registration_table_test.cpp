@@ -1,7 +1,7 @@
 // The registration table, as data.
 #include <gtest/gtest.h>
 
-#include "addin/registration_table.h"
+#include "dll/registration_table.h"
 
 namespace {
 
