@@ -77,40 +77,46 @@ TEST_F(SettingsStore, OnlyTheExactTextZeroHidesAndNothingPresentIsRewritten) {
     EXPECT_EQ(L"0 ", SettingTexts[8]);
 }
 
-TEST_F(SettingsStore, EmptyAndUnreadableValuesAreReplacedByOne) {
-    storeAll(kStoredOne);
-    store(L"ShowAllMenu", REG_SZ, utf16Bytes(L"", true));
-    store(L"TabView", REG_DWORD, std::string("\0\0\0\0", 4));
-    store(L"TabDeveloper", REG_EXPAND_SZ, text(L"0"));
-    settings::LoadSettings();
-    for (const wchar_t* name : {L"ShowAllMenu", L"TabView", L"TabDeveloper"}) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
-        expectStored(name, REG_SZ, kStoredOne);
+TEST_F(SettingsStore, EachStoredTypeReadsAsItsTextOrAsMissing) {
+    const std::string zeroes(8, '\0');
+    const struct {
+        const char* what;
+        DWORD type;
+        std::string bytes;
+        const wchar_t* reads;  // empty: missing, so replaced by "1"
+    } kStored[] = {
+        {"empty text", REG_SZ, utf16Bytes(L"", true), L""},
+        {"expandable text 0", REG_EXPAND_SZ, text(L"0"), L""},
+        {"text list 0", REG_MULTI_SZ, utf16Bytes(std::wstring(L"0\0", 2), true), L""},
+        {"dword 0", REG_DWORD, zeroes.substr(0, 4), L""},
+        {"big-endian dword 0", REG_DWORD_BIG_ENDIAN, zeroes.substr(0, 4), L""},
+        {"qword 0", REG_QWORD, zeroes, L""},
+        {"untyped text 0", REG_NONE, text(L"0"), L""},
+        // Binary data: its first two bytes as a signed little-endian number,
+        // a missing byte counting as 0; such a value is never missing.
+        {"binary, no bytes", REG_BINARY, "", L"0"},
+        {"binary 00", REG_BINARY, zeroes.substr(0, 1), L"0"},
+        {"binary 01", REG_BINARY, "\x01", L"1"},
+        {"binary 00 00", REG_BINARY, zeroes.substr(0, 2), L"0"},
+        {"binary FF FF", REG_BINARY, "\xFF\xFF", L"-1"},
+        {"binary 01 00 07", REG_BINARY, std::string("\x01\0\x07", 3), L"1"},
+        {"binary 01 00 00 00", REG_BINARY, std::string("\x01\0\0\0", 4), L"1"},
+        {"binary, eight bytes ending in 01", REG_BINARY, zeroes.substr(0, 7) + "\x01", L"0"},
+        {"binary, 4000 bytes", REG_BINARY, std::string("\0\x01", 2) + std::string(3998, 'x'), L"256"},
+    };
+    for (const auto& stored : kStored) {
+        SCOPED_TRACE(stored.what);
+        storeAll(kStoredOne);
+        store(L"TabHome", stored.type, stored.bytes);
+        settings::LoadSettings();
+        EXPECT_EQ(stored.reads, SettingTexts[2]);
+        EXPECT_EQ(std::wstring(stored.reads) == L"0" ? VARIANT_FALSE : VARIANT_TRUE, SettingFlags[2]);
+        if (*stored.reads) {
+            expectStored(L"TabHome", stored.type, stored.bytes);
+        } else {
+            expectStored(L"TabHome", REG_SZ, kStoredOne);
+        }
     }
-    EXPECT_EQ(VARIANT_TRUE, SettingFlags[0]);
-    EXPECT_EQ(VARIANT_TRUE, SettingFlags[8]);
-    EXPECT_EQ(VARIANT_TRUE, SettingFlags[9]);
-    EXPECT_EQ(L"", SettingTexts[8]);
-}
-
-TEST_F(SettingsStore, BinaryValuesReadAsTheirFirstTwoBytes) {
-    storeAll(kStoredOne);
-    store(L"TabHome", REG_BINARY, std::string("\0\0", 2));
-    store(L"TabInsert", REG_BINARY, "");
-    store(L"TabFormulas", REG_BINARY, std::string("\x01\0\0\0", 4));
-    store(L"TabData", REG_BINARY, "\xFF\xFF");
-    settings::LoadSettings();
-    EXPECT_EQ(L"0", SettingTexts[2]);
-    EXPECT_EQ(L"0", SettingTexts[3]);
-    EXPECT_EQ(L"1", SettingTexts[5]);
-    EXPECT_EQ(L"-1", SettingTexts[6]);
-    EXPECT_EQ(VARIANT_FALSE, SettingFlags[2]);
-    EXPECT_EQ(VARIANT_FALSE, SettingFlags[3]);
-    EXPECT_EQ(VARIANT_TRUE, SettingFlags[5]);
-    EXPECT_EQ(VARIANT_TRUE, SettingFlags[6]);
-    // Hidden binary values are not rewritten.
-    expectStored(L"TabHome", REG_BINARY, std::string("\0\0", 2));
-    expectStored(L"TabInsert", REG_BINARY, "");
 }
 
 TEST_F(SettingsStore, ALoadDropsFlagsThatWereNotStored) {
