@@ -1,4 +1,5 @@
 // DllRegisterServer and DllUnregisterServer on the real registry.
+#include "hostsim/office_caller.h"
 #include "support/bstr.h"
 #include "support/reg_key.h"
 #include "tests/addin/addin_fixture.h"
@@ -153,6 +154,37 @@ TEST_F(Registration, UnregisteringRemovesOnlyWhatRegistrationWrote) {
     expectOfficeUntouched();
     // Nothing left to remove is no failure.
     EXPECT_EQ(S_OK, dllUnregisterServer());
+}
+
+TEST_F(Registration, TypeInformationIsLoadedWithoutRegisteringTheLibrary) {
+    // Registering from inside the add-in would point Office's interface keys
+    // at our library again; only DllRegisterServer may write these keys.
+    ASSERT_EQ(S_OK, dllUnregisterServer());
+    ASSERT_FALSE(keyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + kLibid));
+    // Not registered, so made by the DLL's own factory rather than by ProgID.
+    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+    const auto getClassObject =
+        reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(korvantaDll(), "DllGetClassObject")));
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(S_OK, getClassObject(CLSID_Connect, IID_IClassFactory, factory.putVoid()));
+    ComPtr<IDispatch> addin;
+    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IDispatch, addin.putVoid()));
+
+    ComPtr<ITypeInfo> info;
+    ASSERT_EQ(S_OK, addin->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put()));
+    LPOLESTR names[] = {const_cast<LPOLESTR>(L"GetVisibleI")};
+    MEMBERID id = 0;
+    EXPECT_EQ(S_OK, info->GetIDsOfNames(names, 1, &id));
+    EXPECT_EQ(0x60030003, id);
+    ComPtr<IDispatch> ribbonExtensibility;
+    ASSERT_EQ(S_OK, addin->QueryInterface(IID_IRibbonExtensibility, ribbonExtensibility.putVoid()));
+    ComPtr<ITypeInfo> ribbonInfo;
+    EXPECT_EQ(S_OK, ribbonExtensibility->GetTypeInfo(0, LOCALE_USER_DEFAULT, ribbonInfo.put()));
+    EXPECT_EQ(S_OK, hostsim::callCallback(addin.get(), L"GetRibbonXML", nullptr).hr);
+
+    EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + kLibid));
+    EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, L"Interface\\" + kConnectIid));
+    expectOfficeUntouched();
 }
 
 TEST_F(Registration, AFailingWriteFailsRegistration) {
