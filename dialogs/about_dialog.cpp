@@ -23,12 +23,6 @@ HRESULT lastError() noexcept {
     return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
 }
 
-// The address's default action, no owner window: the browser opens on its own.
-// What ShellExecuteA answers is of no consequence to the dialog.
-void openInBrowser(const char* address) {
-    ShellExecuteA(nullptr, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 // The JPEG resource as an OLE picture.
 HRESULT loadLogo(ComPtr<IPicture>& picture) noexcept {
     HINSTANCE instance = module::instance();
@@ -99,7 +93,7 @@ HCURSOR cursorFromIcon(HICON icon) noexcept {
 
 }  // namespace
 
-AboutDialog::AboutDialog() noexcept : ModalDialog(layout::kAboutDialog), m_openWebPage(openInBrowser) {}
+AboutDialog::AboutDialog() noexcept : ModalDialog(layout::kAboutDialog), m_shellExecute(ShellExecuteA) {}
 
 HRESULT AboutDialog::onLoad() {
     RETURN_IF_FAILED(showLogo());
@@ -154,7 +148,9 @@ bool AboutDialog::onMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result
 
 void AboutDialog::openWebPage() {
     const std::string address = toAnsi(kMakerWebPage);
-    m_openWebPage(address.c_str());
+    // The address's default action, no owner window: the browser opens on its
+    // own. What ShellExecuteA answers is of no consequence to the dialog.
+    m_shellExecute(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace dialogs

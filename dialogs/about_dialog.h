@@ -1,18 +1,21 @@
 // The About dialog `frmAbout`: logo, credits and a link to the maker's web page.
 #pragma once
+#include <windows.h>
+#include <shellapi.h>
+
 #include "dialogs/modal_dialog.h"
 
 namespace dialogs {
 
-// Opens an address (in the ANSI code page) in the user's browser.
-using WebPageOpener = void (*)(const char* address);
+// What the link calls to open the web page: ShellExecuteA, or a stand-in.
+using ShellExecuteFunction = decltype(&ShellExecuteA);
 
 class AboutDialog final : public ModalDialog {
 public:
     AboutDialog() noexcept;
 
-    // Replaces the browser; the tests record the addresses instead.
-    void setWebPageOpener(WebPageOpener opener) noexcept { m_openWebPage = opener; }
+    // Replaces ShellExecuteA; the tests record its arguments instead.
+    void setShellExecute(ShellExecuteFunction shellExecute) noexcept { m_shellExecute = shellExecute; }
 
 private:
     HRESULT onLoad() override;
@@ -24,7 +27,7 @@ private:
     HRESULT setIcons() noexcept;
     void openWebPage();
 
-    WebPageOpener m_openWebPage;
+    ShellExecuteFunction m_shellExecute;
     UniqueBitmap m_logo;
     UniqueIcon m_icon;
     UniqueIcon m_smallIcon;

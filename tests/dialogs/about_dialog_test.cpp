@@ -3,6 +3,11 @@
 // takes from and gives back to Excel.
 #include <windows.h>
 
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "dialogs/about_dialog.h"
@@ -48,8 +53,21 @@ const ExpectedControl kExpected[] = {
     {kCmdOk, L"Button", L"确定", {344, 304, 68, 23}, -12},
 };
 
-std::vector<std::string> g_opened;
-void recordOpen(const char* address) { g_opened.push_back(address); }
+// ShellExecuteA's arguments as the link passed them: owner, verb, file,
+// parameters, directory, show state.
+using ShellCall = std::tuple<HWND, std::optional<std::string>, std::optional<std::string>, std::optional<std::string>,
+                             std::optional<std::string>, INT>;
+std::vector<ShellCall> g_opened;
+std::optional<std::string> argument(const char* text) {
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+// Succeeds the first time and fails with ERROR_FILE_NOT_FOUND after that, as
+// ShellExecuteA does when no browser handles the address.
+HINSTANCE WINAPI recordShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
+                                    const char* directory, INT show) {
+    g_opened.emplace_back(owner, argument(verb), argument(file), argument(parameters), argument(directory), show);
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(g_opened.size() == 1 ? 33 : ERROR_FILE_NOT_FOUND));
+}
 
 // The text colour and background brush colour the dialog paints `control` with.
 std::pair<COLORREF, COLORREF> coloursOf(HWND dialog, HWND control, UINT message = WM_CTLCOLORSTATIC) {
@@ -302,7 +320,7 @@ TEST_F(AboutDialogTest, EnterEscTheCloseBoxAndOkEachCloseIt) {
 
 TEST_F(AboutDialogTest, TheLinkOpensTheWebPageOnEveryClickAndTheDialogStays) {
     dialogs::AboutDialog dialog;
-    dialog.setWebPageOpener(recordOpen);
+    dialog.setShellExecute(recordShellExecute);
     EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
                               [&] {
                                   HWND window = waitForDialog(kCaption);
@@ -310,7 +328,12 @@ TEST_F(AboutDialogTest, TheLinkOpensTheWebPageOnEveryClickAndTheDialogStays) {
                                   HWND link = GetDlgItem(window, kLabelBlog);
                                   clickAt(link);
                                   clickAt(link);
-                                  EXPECT_EQ((std::vector<std::string>{KORVANTA_MAKER_WEB, KORVANTA_MAKER_WEB}), g_opened);
+                                  // The address is the file to open, with its default verb,
+                                  // no owner, no parameters, no directory, shown normally.
+                                  // A failure changes nothing.
+                                  const ShellCall expected{nullptr, std::nullopt, KORVANTA_MAKER_WEB, std::nullopt, std::nullopt,
+                                                       SW_SHOWNORMAL};
+                                  EXPECT_EQ((std::vector<ShellCall>{expected, expected}), g_opened);
                                   EXPECT_TRUE(IsWindowVisible(window));
                                   EXPECT_EQ(L"" KORVANTA_MAKER_WEB, textOf(link));
                                   // The pointer over the link is the dialog's; elsewhere the system's.

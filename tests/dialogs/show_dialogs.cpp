@@ -16,7 +16,10 @@
 #include "support/module.h"
 
 namespace {
-void openNothing(const char*) {}
+// Answers as ShellExecuteA does on success, without opening anything.
+HINSTANCE WINAPI openNothing(HWND, const char*, const char*, const char*, const char*, INT) {
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -28,7 +31,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<dialogs::ModalDialog> dialog;
     if (about) {
         auto aboutDialog = std::make_unique<dialogs::AboutDialog>();
-        aboutDialog->setWebPageOpener(openNothing);
+        aboutDialog->setShellExecute(openNothing);
         dialog = std::move(aboutDialog);
     } else {
         dialog = std::make_unique<dialogs::CustomiseDialog>();
