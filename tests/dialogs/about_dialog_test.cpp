@@ -279,24 +279,38 @@ TEST_F(AboutDialogTest, ScalesItsLayoutAndFontsWithTheDpi) {
 }
 
 TEST_F(AboutDialogTest, DrawsAGreyRuleUnderTheTitleAndAWhiteOneThroughTheNote) {
-    EXPECT_EQ(S_OK, open([&](HWND dialog) {
-        const SIZE size = clientSize(dialog);
-        const std::vector<COLORREF> pixels = printClient(dialog, size);
-        auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * size.cx + x)]; };
-        const COLORREF grey = RGB(128, 128, 128), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
-        EXPECT_EQ(grey, at(0, 104));
-        EXPECT_EQ(grey, at(442, 104));
-        EXPECT_EQ(black, at(0, 103));
-        EXPECT_EQ(black, at(0, 105));
-        // 2 pixels wide, from x 7 up to x 377.
-        EXPECT_EQ(white, at(7, 163));
-        EXPECT_EQ(white, at(376, 164));
-        EXPECT_EQ(black, at(6, 164));
-        EXPECT_EQ(black, at(377, 164));
-        EXPECT_EQ(black, at(100, 162));
-        EXPECT_EQ(black, at(100, 165));
-        clickCloseBox(dialog);
-    }));
+    // The grey rule: 1 pixel at y 1560 twips across the whole width. The white
+    // one: 2 pixels at 96 DPI (3 at 120) centred on y 2460, from x 105 to 5654.
+    const struct {
+        int dpi;
+        int greyRow;
+        int whiteTop, whiteBottom, whiteLeft, whiteRight;  // inclusive
+    } kRules[] = {{96, 104, 163, 164, 7, 376}, {120, 130, 204, 206, 9, 470}};
+    for (const auto& rules : kRules) {
+        SCOPED_TRACE(testing::Message() << rules.dpi << " DPI");
+        dialogs::AboutDialog dialog;
+        dialog.setLayoutDpi(rules.dpi);
+        EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                                  [&] {
+                                      HWND window = waitForDialog(kCaption);
+                                      ASSERT_TRUE(window);
+                                      const SIZE size = clientSize(window);
+                                      const std::vector<COLORREF> pixels = printClient(window, size);
+                                      auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * size.cx + x)]; };
+                                      const COLORREF grey = RGB(128, 128, 128), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+                                      EXPECT_EQ(grey, at(0, rules.greyRow));
+                                      EXPECT_EQ(grey, at(size.cx - 1, rules.greyRow));
+                                      EXPECT_EQ(black, at(0, rules.greyRow - 1));
+                                      EXPECT_EQ(black, at(0, rules.greyRow + 1));
+                                      EXPECT_EQ(white, at(rules.whiteLeft, rules.whiteTop));
+                                      EXPECT_EQ(white, at(rules.whiteRight, rules.whiteBottom));
+                                      EXPECT_EQ(black, at(rules.whiteLeft - 1, rules.whiteBottom));
+                                      EXPECT_EQ(black, at(rules.whiteRight + 1, rules.whiteTop));
+                                      EXPECT_EQ(black, at(100, rules.whiteTop - 1));
+                                      EXPECT_EQ(black, at(100, rules.whiteBottom + 1));
+                                      clickCloseBox(window);
+                                  }));
+    }
 }
 
 TEST_F(AboutDialogTest, EnterEscTheCloseBoxAndOkEachCloseIt) {
