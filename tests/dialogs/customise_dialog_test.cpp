@@ -358,6 +358,32 @@ TEST_F(CustomiseDialogTest, ExcelOwnsAndIsDisabledByTheDialogWhileItIsLoaded) {
     EXPECT_FALSE(dialog.holdsHostApplication());
 }
 
+TEST_F(CustomiseDialogTest, AnOwnerPartlyOffTheScreenLeavesItOnTheWorkArea) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(m_owner, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    const RECT work = monitor.rcWork;
+    // Excel hanging off the top left, then off the bottom right.
+    for (const POINT at : {POINT{work.left - 600, work.top - 400}, POINT{work.right - 100, work.bottom - 80}}) {
+        SCOPED_TRACE(testing::Message() << "Excel at " << at.x << ", " << at.y);
+        SetWindowPos(m_owner, nullptr, at.x, at.y, 700, 500, SWP_NOZORDER | SWP_SHOWWINDOW);
+        dialogs::CustomiseDialog dialog;
+        dialog.setOwnerWindow(m_owner);
+        EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                                  [&] {
+                                      HWND window = waitForDialog(kCaption);
+                                      ASSERT_TRUE(window);
+                                      RECT frame{};
+                                      GetWindowRect(window, &frame);
+                                      EXPECT_LE(work.left, frame.left);
+                                      EXPECT_LE(work.top, frame.top);
+                                      EXPECT_GE(work.right, frame.right);
+                                      EXPECT_GE(work.bottom, frame.bottom);
+                                      clickCloseBox(window);
+                                  }));
+    }
+}
+
 TEST_F(CustomiseDialogTest, WithoutAnOwnerItIsCentredOnTheScreen) {
     dialogs::CustomiseDialog dialog;
     EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
