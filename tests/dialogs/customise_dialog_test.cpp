@@ -211,27 +211,31 @@ TEST_F(CustomiseDialogTest, ChecksFollowTheStoredTexts) {
 }
 
 TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonOnce) {
-    storeAll(L"1");
-    store(L"TabHome", L"00");
-    store(L"TabReview", L"0");
-    store(L"ShowAllMenu", L"0");
+    // Every choice the user leaves differs from what is stored, so a value
+    // that OK skips keeps its old text and shows.
+    const std::vector<std::wstring> before{L"0", L"1", L"00", L"1", L"0", L"1", L"0", L"0", L"1", L"1"};
+    for (std::size_t i = 0; i < before.size(); ++i) store(kSettingNames[i], before[i]);
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        // The user turns every choice round but TabHome, whose odd text shows as checked.
+        for (int id : {kCheckAll, kCheckRce}) {
+            CheckDlgButton(dialog, id, IsDlgButtonChecked(dialog, id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+        }
+        HWND list = GetDlgItem(dialog, kListBuiltin);
+        for (int k = 1; k < 8; ++k) ListView_SetCheckState(list, k, !listChecked(list, k));
+        EXPECT_EQ((std::vector<bool>{true, false, true, false, true, false, true, true, false, false}), shownChecks(dialog));
         SendMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
     }));
-    // Unchanged choices are written too; the odd text becomes "1".
-    EXPECT_EQ((std::vector<std::wstring>{L"0", L"1", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1"}), storedTexts());
-    EXPECT_EQ((std::vector<VARIANT_BOOL>{F, T, T, T, T, T, T, F, T, T}), flags());
+    // The odd text becomes "1".
+    EXPECT_EQ((std::vector<std::wstring>{L"1", L"0", L"1", L"0", L"1", L"0", L"1", L"1", L"0", L"0"}), storedTexts());
+    EXPECT_EQ((std::vector<VARIANT_BOOL>{T, F, T, F, T, F, T, T, F, F}), flags());
     EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, m_ribbon->calls);
     // OK leaves the texts as the load read them.
     EXPECT_EQ(L"00", settings::SettingTexts[2]);
 
     // The next opening shows what OK stored.
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
-        std::vector<bool> expected = allChecked();
-        expected[0] = false;
-        expected[7] = false;
-        EXPECT_EQ(expected, shownChecks(dialog));
+        EXPECT_EQ((std::vector<bool>{true, false, true, false, true, false, true, true, false, false}), shownChecks(dialog));
         clickCloseBox(dialog);
     }));
 }
