@@ -287,11 +287,14 @@ TEST_F(AboutDialogTest, DrawsAGreyRuleUnderTheTitleAndAWhiteOneThroughTheNote) {
         int whiteTop, whiteBottom, whiteLeft, whiteRight;  // inclusive
     } kRules[] = {{96, 104, 163, 164, 7, 376}, {120, 130, 204, 206, 9, 470}};
     for (const auto& rules : kRules) {
-        SCOPED_TRACE(testing::Message() << rules.dpi << " DPI");
+        // The trace is per thread: the user's thread states it again.
+        const std::string dpiText = std::to_string(rules.dpi) + " DPI";
+        SCOPED_TRACE(dpiText);
         dialogs::AboutDialog dialog;
         dialog.setLayoutDpi(rules.dpi);
         EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
                                   [&] {
+                                      SCOPED_TRACE(dpiText);
                                       HWND window = waitForDialog(kCaption);
                                       ASSERT_TRUE(window);
                                       const SIZE size = clientSize(window);

@@ -380,12 +380,15 @@ TEST_F(CustomiseDialogTest, AnOwnerPartlyOffTheScreenLeavesItOnTheWorkArea) {
     const RECT work = monitor.rcWork;
     // Excel hanging off the top left, then off the bottom right.
     for (const POINT at : {POINT{work.left - 600, work.top - 400}, POINT{work.right - 100, work.bottom - 80}}) {
-        SCOPED_TRACE(testing::Message() << "Excel at " << at.x << ", " << at.y);
+        // The trace is per thread: the user's thread states it again.
+        const std::string where = "Excel at " + std::to_string(at.x) + ", " + std::to_string(at.y);
+        SCOPED_TRACE(where);
         SetWindowPos(m_owner, nullptr, at.x, at.y, 700, 500, SWP_NOZORDER | SWP_SHOWWINDOW);
         dialogs::CustomiseDialog dialog;
         dialog.setOwnerWindow(m_owner);
         EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
                                   [&] {
+                                      SCOPED_TRACE(where);
                                       HWND window = waitForDialog(kCaption);
                                       ASSERT_TRUE(window);
                                       RECT frame{};

@@ -184,6 +184,7 @@ TEST_F(Registration, TypeInformationIsLoadedWithoutRegisteringTheLibrary) {
 
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + kLibid));
     EXPECT_FALSE(keyExists(HKEY_CLASSES_ROOT, L"Interface\\" + kConnectIid));
+    SCOPED_TRACE("Office's keys after the type information was read");
     expectOfficeUntouched();
 }
 
