@@ -22,6 +22,22 @@ long g_liveAddins = 0;
 // Excel's main window class.
 constexpr char kExcelWindowClass[] = "XLMAIN";
 
+// Excel's main window: among the top-level XLMAIN windows whose whole title is
+// the caption (compared as FindWindowA compares it, without regard to case),
+// the first that belongs to this process. A second Excel running beside ours
+// usually shows the same title, "Microsoft Excel - Book1", and the system may
+// list its window first; that window must never own our dialogs, which would
+// disable it and leave our own Excel usable behind a modal dialog. Null when
+// none of ours matches.
+HWND ownExcelWindow(const char* title) noexcept {
+    const DWORD ourProcess = GetCurrentProcessId();
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, kExcelWindowClass, title)) != nullptr;) {
+        DWORD process = 0;
+        if (GetWindowThreadProcessId(window, &process) && process == ourProcess) return window;
+    }
+    return nullptr;
+}
+
 // The File menu inside the combined menu, then the one on the menu bar.
 constexpr const wchar_t* kFileMenuIds[] = {L"rxMenu_wenjian1", L"rxMenu_wenjian"};
 
@@ -50,10 +66,9 @@ STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDis
         Bstr caption;
         RETURN_IF_FAILED(excel::caption(MyExcel.get(), caption));
 
-        // Excel's main window: the first top-level XLMAIN window whose whole
-        // title is the caption. It is found once and kept; 0 when none matches.
+        // Found once and kept; null when no window of ours matches.
         const std::string title = toAnsi(caption.view());
-        ExcelHwnd = FindWindowA(kExcelWindowClass, title.c_str());
+        ExcelHwnd = ownExcelWindow(title.c_str());
 
         settings::LoadSettings();
         return S_OK;
