@@ -45,6 +45,12 @@ HRESULT connectFailure(HRESULT hr, const wchar_t* what) noexcept {
     return reportError(hr, IID__IDTExtensibility2, what);
 }
 
+// A by-reference argument of a callback that refers to no variable: refused
+// alike by every callback, whether or not it reads the object.
+HRESULT noVariable() noexcept {
+    return reportError(E_POINTER, IID__Connect, L"The callback's argument refers to no variable");
+}
+
 }  // namespace
 
 Connect::Connect() noexcept : MyExcel(*this) { ++g_liveAddins; }
@@ -128,8 +134,9 @@ STDMETHODIMP Connect::GetRibbonXML(BSTR* result) noexcept {
 }
 
 STDMETHODIMP Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
+    RETURN_HR_IF(noVariable(), !ribbon);
     // A later onLoad replaces the ribbon object; an empty one never clears it.
-    if (ribbon && *ribbon) ribbon::setRibbonObject(*ribbon);
+    if (*ribbon) ribbon::setRibbonObject(*ribbon);
     return S_OK;
 }
 
@@ -153,11 +160,14 @@ STDMETHODIMP Connect::OpenFile(IRibbonControl** Control) noexcept {
     return ribbon::openRecentFile(Control ? *Control : nullptr, MyExcel.get(), m_recentFiles);
 }
 
-STDMETHODIMP Connect::AboutMenu(IRibbonControl**) noexcept {
+// The control is not used, but a caller must still give a variable for it.
+STDMETHODIMP Connect::AboutMenu(IRibbonControl** Control) noexcept {
+    RETURN_HR_IF(noVariable(), !Control);
     return dialogs::showAboutDialog(MyExcel.get(), ExcelHwnd);
 }
 
-STDMETHODIMP Connect::CustomMenu(IRibbonControl**) noexcept {
+STDMETHODIMP Connect::CustomMenu(IRibbonControl** Control) noexcept {
+    RETURN_HR_IF(noVariable(), !Control);
     return dialogs::showCustomiseDialog(MyExcel.get(), ExcelHwnd);
 }
 
