@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "host/interfaces.h"
+#include "settings/settings_store.h"
 #include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
 #include "hostsim/host_calls.h"
@@ -28,6 +29,86 @@ namespace {
 
 // A host that has gone away: any call into Excel or Office may fail so.
 constexpr HRESULT kHostFailure = RPC_E_DISCONNECTED;
+
+// The registry as a host call too. The settings store calls advapi32's ANSI
+// registry functions through Korvanta.dll's import table; the test points
+// those entries at stand-ins that count each call, fail the chosen one with
+// ERROR_ACCESS_DENIED, and otherwise pass it on. The DLL itself is unchanged.
+struct Registry {
+    static inline decltype(&RegOpenKeyExA) open = nullptr;
+    static inline decltype(&RegQueryValueExA) query = nullptr;
+    static inline decltype(&RegCreateKeyExA) create = nullptr;
+    static inline decltype(&RegSetValueExA) set = nullptr;
+    static inline decltype(&RegCloseKey) close = nullptr;
+
+    static bool fails(const wchar_t* name) {
+        return FAILED(HostCalls::enter(name, HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED)));
+    }
+    static LONG WINAPI countedOpen(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
+        return fails(L"Registry.RegOpenKeyExA") ? ERROR_ACCESS_DENIED : open(key, subKey, options, access, result);
+    }
+    static LONG WINAPI countedQuery(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size) {
+        return fails(L"Registry.RegQueryValueExA") ? ERROR_ACCESS_DENIED : query(key, name, reserved, type, data, size);
+    }
+    static LONG WINAPI countedCreate(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR className, DWORD options,
+                                     REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition) {
+        return fails(L"Registry.RegCreateKeyExA")
+                   ? ERROR_ACCESS_DENIED
+                   : create(key, subKey, reserved, className, options, access, security, result, disposition);
+    }
+    static LONG WINAPI countedSet(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size) {
+        return fails(L"Registry.RegSetValueExA") ? ERROR_ACCESS_DENIED : set(key, name, reserved, type, data, size);
+    }
+    static LONG WINAPI countedClose(HKEY key) {
+        // A key that fails to close is still closed: the handle must not leak
+        // into the next run.
+        const bool failing = fails(L"Registry.RegCloseKey");
+        const LONG status = close(key);
+        return failing ? ERROR_ACCESS_DENIED : status;
+    }
+
+    // The import table entry of `function` from advapi32 in `module`.
+    static void** importSlot(HMODULE module, const char* function) {
+        auto* base = reinterpret_cast<BYTE*>(module);
+        const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); dll->Name; ++dll) {
+            if (lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), "advapi32.dll") != 0) continue;
+            auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+            auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+            for (; name->u1.AddressOfData; ++name, ++slot) {
+                if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
+                const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+                if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), function) == 0) {
+                    return reinterpret_cast<void**>(&slot->u1.Function);
+                }
+            }
+        }
+        return nullptr;
+    }
+
+    template <class Function>
+    static bool redirect(const char* name, Function& real, Function counted) {
+        void** slot = importSlot(korvantaDll(), name);
+        if (!slot) return false;
+        DWORD protection = 0;
+        if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection)) return false;
+        if (!real) real = reinterpret_cast<Function>(*slot);
+        *slot = reinterpret_cast<void*>(counted);
+        VirtualProtect(slot, sizeof *slot, protection, &protection);
+        return true;
+    }
+
+    static bool countCalls() {
+        static const bool counted = redirect("RegOpenKeyExA", open, &countedOpen) &&
+                                    redirect("RegQueryValueExA", query, &countedQuery) &&
+                                    redirect("RegCreateKeyExA", create, &countedCreate) &&
+                                    redirect("RegSetValueExA", set, &countedSet) &&
+                                    redirect("RegCloseKey", close, &countedClose);
+        return counted;
+    }
+};
 
 // What one entry of the session answered.
 struct Outcome {
@@ -63,7 +144,12 @@ class HostFaults : public KorvantaTest {
 protected:
     // One session in a fresh Excel, Office and add-in; returns what each entry answered.
     std::vector<Outcome> runSession(std::vector<std::string>* names = nullptr) {
+        // Half the settings stored, half missing: the connection reads both
+        // kinds and writes the missing ones.
         deleteTree(HKEY_CURRENT_USER, kSettingsKey);
+        for (std::size_t i = 0; i < 5; ++i) {
+            writeRaw(HKEY_CURRENT_USER, kSettingsKey, settings::kSettingNames[i], REG_SZ, utf16Bytes(L"1", true));
+        }
         ComPtr<hostsim::FakeExcelApplication> excel;
         excel.attach(new hostsim::FakeExcelApplication());
         ComPtr<hostsim::FakeRibbonUI> ribbonUi;
@@ -198,6 +284,8 @@ protected:
 };
 
 TEST_F(HostFaults, EveryHostCallOfASessionFailsInTurn) {
+    ASSERT_TRUE(createAddin()) << "Korvanta.dll could not be loaded";
+    ASSERT_TRUE(Registry::countCalls()) << "the registry functions were not found among the DLL's imports";
     HostCalls::reset();
     std::vector<std::string> names;
     const std::vector<Outcome> reference = runSession(&names);
@@ -228,10 +316,14 @@ TEST_F(HostFaults, EveryHostCallOfASessionFailsInTurn) {
         const HRESULT injected = HostCalls::injected();
         ASSERT_TRUE(FAILED(injected));
 
-        // Ending the subscription at disconnection is the one call whose
-        // failure is not the caller's concern: the add-in lets go of it all
-        // the same, and OnDisconnection answers S_OK.
-        const bool absorbed = calls[n - 1] == L"AppEvents.Unadvise";
+        // Two kinds of call whose failure is not the caller's concern. The
+        // settings store reports nothing: a value it cannot read counts as
+        // shown and gets its default, one it cannot write stays as it was,
+        // and the connection goes on. Ending the subscription at
+        // disconnection: the add-in lets go of it all the same, and
+        // OnDisconnection answers S_OK.
+        const bool registry = calls[n - 1].rfind(L"Registry.", 0) == 0;
+        const bool absorbed = registry || calls[n - 1] == L"AppEvents.Unadvise";
         if (absorbed) {
             EXPECT_EQ(S_OK, failure.hr);
         } else {
@@ -242,12 +334,13 @@ TEST_F(HostFaults, EveryHostCallOfASessionFailsInTurn) {
             }
             EXPECT_EQ(VT_EMPTY, failure.type) << "a value was handed out with the failure";
         }
-        EXPECT_EQ(n, failure.lastCall) << "the host was called again after the failure";
+        if (!registry) EXPECT_EQ(n, failure.lastCall) << "the host was called again after the failure";
 
         // A connection that failed before Excel's Application was kept leaves
         // the add-in without Excel: what needs Excel then fails, and no event
         // reaches it. Every other entry answers as in the session without faults.
-        const bool withoutExcel = names[failed] == "OnConnection" && calls[n - 1] != L"Application.Caption";
+        const bool withoutExcel =
+            names[failed] == "OnConnection" && !registry && calls[n - 1] != L"Application.Caption";
         for (std::size_t i = failed + 1; i < outcomes.size(); ++i) {
             SCOPED_TRACE(testing::Message() << "later entry " << i << " " << names[i]);
             if (withoutExcel && needs[i] == Needs::Excel) {
