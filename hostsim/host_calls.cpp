@@ -5,6 +5,7 @@ namespace hostsim {
 namespace {
 
 struct State {
+    bool counting = false;
     std::vector<std::wstring> names;
     std::size_t failing = 0;  // 0: none
     HRESULT failure = S_OK;
@@ -18,7 +19,12 @@ State& state() {
 
 }  // namespace
 
-void HostCalls::reset() { state() = State{}; }
+void HostCalls::start() {
+    state() = State{};
+    state().counting = true;
+}
+
+void HostCalls::stop() { state() = State{}; }
 
 void HostCalls::failCall(std::size_t number, HRESULT failure) {
     state().failing = number;
@@ -29,6 +35,7 @@ HRESULT HostCalls::enter(const wchar_t* name) { return enter(name, S_OK); }
 
 HRESULT HostCalls::enter(const wchar_t* name, HRESULT onlyFailure) {
     State& calls = state();
+    if (!calls.counting) return S_OK;
     calls.names.emplace_back(name);
     if (calls.names.size() != calls.failing) return S_OK;
     calls.injected = FAILED(onlyFailure) ? onlyFailure : calls.failure;

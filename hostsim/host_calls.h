@@ -12,10 +12,14 @@
 
 namespace hostsim {
 
+// Counting is off until a test starts it, so that the other tests, the demo
+// and the benchmark pay nothing for it.
 class HostCalls {
 public:
     // Starts counting from 0 with nothing to fail.
-    static void reset();
+    static void start();
+    // Stops counting and failing.
+    static void stop();
     // Call `number` (1-based) fails with `failure`; a host member whose
     // contract allows only one failure code answers that code instead.
     static void failCall(std::size_t number, HRESULT failure);
