@@ -121,6 +121,7 @@ protected:
 TEST_F(TwoExcels, TheDialogsBelongToOurOwnExcelEvenWhenTheOtherIsFoundFirst) {
     const HWND own = m_excel->showMainWindow(m_excel->caption);
     ASSERT_TRUE(own);
+    ShowWindow(own, SW_SHOWNORMAL);
     const OtherExcel other(m_excel->caption);
     const HWND otherWindow = other.window(m_excel->caption);
     ASSERT_TRUE(otherWindow);
@@ -135,6 +136,8 @@ TEST_F(TwoExcels, TheDialogsBelongToOurOwnExcelEvenWhenTheOtherIsFoundFirst) {
     EXPECT_TRUE(seen.otherEnabled) << "the other Excel was disabled";
     EXPECT_TRUE(IsWindowEnabled(own));
     EXPECT_TRUE(IsWindowEnabled(otherWindow));
+    // Closing the dialog hands activation back to its owner: our Excel.
+    EXPECT_EQ(own, GetActiveWindow());
 }
 
 TEST_F(TwoExcels, OnlyTheOtherProcessHasTheWindowSoTheDialogsHaveNoExcelOwner) {
