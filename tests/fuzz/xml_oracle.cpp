@@ -1,9 +1,8 @@
-// libxml2 as the oracle, and the XML spec's character rule.
+// libxml2 as the oracle, and XML 1.0's rule for the characters a document can carry.
 #include "tests/fuzz/xml_oracle.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
 
 namespace fuzz {
 

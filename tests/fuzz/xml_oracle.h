@@ -1,6 +1,7 @@
 // The fuzzers' oracle: libxml2, a parser that is not ours, reads what the pure
-// core writes. Also the XML spec's own rule for which characters a document
-// can carry, written from the spec rather than from the code under test.
+// core writes. Also XML 1.0's own rule for which characters a document can
+// carry, written from the XML 1.0 recommendation rather than from the code
+// under test.
 #pragma once
 #include <libxml/parser.h>
 #include <libxml/tree.h>
