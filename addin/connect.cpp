@@ -22,11 +22,33 @@ long g_liveAddins = 0;
 // Excel's main window class.
 constexpr char kExcelWindowClass[] = "XLMAIN";
 
+// Excel's main window: among the top-level XLMAIN windows whose whole title is
+// the caption (compared as FindWindowA compares it, without regard to case),
+// the first that belongs to this process. A second Excel running beside ours
+// usually shows the same title, "Microsoft Excel - Book1", and the system may
+// list its window first; that window must never own our dialogs, which would
+// disable it and leave our own Excel usable behind a modal dialog. Null when
+// none of ours matches.
+HWND ownExcelWindow(const char* title) noexcept {
+    const DWORD ourProcess = GetCurrentProcessId();
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, kExcelWindowClass, title)) != nullptr;) {
+        DWORD process = 0;
+        if (GetWindowThreadProcessId(window, &process) && process == ourProcess) return window;
+    }
+    return nullptr;
+}
+
 // The File menu inside the combined menu, then the one on the menu bar.
 constexpr const wchar_t* kFileMenuIds[] = {L"rxMenu_wenjian1", L"rxMenu_wenjian"};
 
 HRESULT connectFailure(HRESULT hr, const wchar_t* what) noexcept {
     return reportError(hr, IID__IDTExtensibility2, what);
+}
+
+// A by-reference argument of a callback that refers to no variable: refused
+// alike by every callback, whether or not it reads the object.
+HRESULT noVariable() noexcept {
+    return reportError(E_POINTER, IID__Connect, L"The callback's argument refers to no variable");
 }
 
 }  // namespace
@@ -50,10 +72,9 @@ STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDis
         Bstr caption;
         RETURN_IF_FAILED(excel::caption(MyExcel.get(), caption));
 
-        // Excel's main window: the first top-level XLMAIN window whose whole
-        // title is the caption. It is found once and kept; 0 when none matches.
+        // Found once and kept; null when no window of ours matches.
         const std::string title = toAnsi(caption.view());
-        ExcelHwnd = FindWindowA(kExcelWindowClass, title.c_str());
+        ExcelHwnd = ownExcelWindow(title.c_str());
 
         settings::LoadSettings();
         return S_OK;
@@ -113,8 +134,9 @@ STDMETHODIMP Connect::GetRibbonXML(BSTR* result) noexcept {
 }
 
 STDMETHODIMP Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
+    RETURN_HR_IF(noVariable(), !ribbon);
     // A later onLoad replaces the ribbon object; an empty one never clears it.
-    if (ribbon && *ribbon) ribbon::setRibbonObject(*ribbon);
+    if (*ribbon) ribbon::setRibbonObject(*ribbon);
     return S_OK;
 }
 
@@ -138,11 +160,14 @@ STDMETHODIMP Connect::OpenFile(IRibbonControl** Control) noexcept {
     return ribbon::openRecentFile(Control ? *Control : nullptr, MyExcel.get(), m_recentFiles);
 }
 
-STDMETHODIMP Connect::AboutMenu(IRibbonControl**) noexcept {
+// The control is not used, but a caller must still give a variable for it.
+STDMETHODIMP Connect::AboutMenu(IRibbonControl** Control) noexcept {
+    RETURN_HR_IF(noVariable(), !Control);
     return dialogs::showAboutDialog(MyExcel.get(), ExcelHwnd);
 }
 
-STDMETHODIMP Connect::CustomMenu(IRibbonControl**) noexcept {
+STDMETHODIMP Connect::CustomMenu(IRibbonControl** Control) noexcept {
+    RETURN_HR_IF(noVariable(), !Control);
     return dialogs::showCustomiseDialog(MyExcel.get(), ExcelHwnd);
 }
 

@@ -8,6 +8,7 @@
 
 #include "host/excel.h"
 #include "host/interfaces.h"
+#include "hostsim/host_calls.h"
 #include "support/bstr.h"
 
 namespace hostsim {
@@ -69,6 +70,7 @@ public:
     STDMETHODIMP Advise(IUnknown* sink, DWORD* cookie) noexcept override {
         if (!sink || !cookie) return E_POINTER;
         *cookie = 0;
+        if (HRESULT hr = HostCalls::enter(L"AppEvents.Advise"); FAILED(hr)) return hr;
         if (FAILED(m_excel.adviseFailure)) return m_excel.adviseFailure;
         // Like a real connection point, the sink is asked for the event interface.
         ComPtr<IDispatch> events;
@@ -78,6 +80,7 @@ public:
         return S_OK;
     }
     STDMETHODIMP Unadvise(DWORD cookie) noexcept override {
+        if (HRESULT hr = HostCalls::enter(L"AppEvents.Unadvise"); FAILED(hr)) return hr;
         if (subscribers.erase(cookie) == 0) {
             reportUnexpected("AppEvents::Unadvise with an unknown cookie");
             return CONNECT_E_NOCONNECTION;
@@ -199,11 +202,35 @@ long FakeExcelApplication::liveChildren() noexcept { return g_liveChildren.load(
 void FakeExcelApplication::childCreated() noexcept { ++g_liveChildren; }
 void FakeExcelApplication::childDestroyed() noexcept { --g_liveChildren; }
 
+const wchar_t* FakeExcelApplication::memberName(DISPID id) noexcept {
+    switch (id) {
+    case excel::kCaption: return L"Application.Caption";
+    case excel::kApplication: return L"Application.Application";
+    case excel::kRecentFiles: return L"Application.RecentFiles";
+    case excel::kWorkbooks: return L"Application.Workbooks";
+    case excel::kCount: return L"RecentFiles.Count";
+    case excel::kItem: return L"RecentFiles.Item";
+    case excel::kPath: return L"RecentFile.Path";
+    case excel::kOpen: return L"Workbooks.Open";
+    default: return L"Excel member";
+    }
+}
+
+STDMETHODIMP FakeExcelApplication::QueryInterface(REFIID iid, void** out) noexcept {
+    // QueryInterface may only answer E_NOINTERFACE when it fails.
+    if (HostCalls::enter(L"Application.QueryInterface", E_NOINTERFACE) != S_OK) {
+        if (out) *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    return FakeDispatch::QueryInterface(iid, out);
+}
+
 IUnknown* FakeExcelApplication::findExtra(REFIID iid) noexcept {
     return iid == IID_ExcelApplication ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 HRESULT FakeExcelApplication::configuredFailure(DISPID id, EXCEPINFO* excepInfo) noexcept {
+    if (HRESULT hr = HostCalls::enter(memberName(id)); FAILED(hr)) return raise(hr, L"Simulated Excel failure", excepInfo);
     const auto failure = failures.find(id);
     if (failure == failures.end()) return S_OK;
     return raise(failure->second, L"Simulated Excel failure", excepInfo);
@@ -247,6 +274,7 @@ STDMETHODIMP FakeExcelApplication::EnumConnectionPoints(IEnumConnectionPoints**)
 STDMETHODIMP FakeExcelApplication::FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept {
     if (!point) return E_POINTER;
     *point = nullptr;
+    if (HRESULT hr = HostCalls::enter(L"Application.FindConnectionPoint"); FAILED(hr)) return hr;
     if (iid != IID_ExcelAppEvents || !offersEvents) return CONNECT_E_NOCONNECTION;
     IConnectionPoint* events = m_events.get();
     events->AddRef();

@@ -57,6 +57,8 @@ public:
     static void childCreated() noexcept;
     static void childDestroyed() noexcept;
 
+    // Counted as host calls (hostsim/host_calls.h), as is every member below.
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;
     STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints**) noexcept override;
     STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) noexcept override;
 
@@ -69,8 +71,10 @@ private:
     friend class FakeRecentFiles;
     friend class FakeRecentFile;
     friend class FakeWorkbooks;
-    // Answers a failure configured for `id`, or S_OK.
+    // Counts the call of member `id` and answers the failure injected for it
+    // or configured for `id`, or S_OK.
     HRESULT configuredFailure(DISPID id, EXCEPINFO* excepInfo) noexcept;
+    static const wchar_t* memberName(DISPID id) noexcept;
 
     ComPtr<FakeAppEvents> m_events;
     HWND m_window = nullptr;

@@ -1,6 +1,8 @@
 // The simulated Office ribbon objects.
 #include "hostsim/fake_office.h"
 
+#include "hostsim/host_calls.h"
+
 namespace hostsim {
 namespace {
 HRESULT answer(const std::wstring& text, HRESULT failure, BSTR* value) noexcept {
@@ -14,23 +16,26 @@ HRESULT answer(const std::wstring& text, HRESULT failure, BSTR* value) noexcept 
 
 STDMETHODIMP FakeRibbonUI::Invalidate() noexcept {
     calls.push_back(L"Invalidate");
-    return S_OK;
+    return HostCalls::enter(L"RibbonUI.Invalidate");
 }
 
 STDMETHODIMP FakeRibbonUI::InvalidateControl(BSTR controlId) noexcept {
     const std::size_t number = calls.size();
     calls.push_back(L"InvalidateControl(" + std::wstring(controlId ? controlId : L"") + L")");
+    if (HRESULT hr = HostCalls::enter(L"RibbonUI.InvalidateControl"); FAILED(hr)) return hr;
     return (FAILED(invalidateControlFailure) && number >= failFromCall) ? invalidateControlFailure : S_OK;
 }
 
 STDMETHODIMP FakeRibbonControl::get_Id(BSTR* value) noexcept {
     ++idReads;
-    return answer(id, idFailure, value);
+    const HRESULT injected = HostCalls::enter(L"RibbonControl.Id");
+    return answer(id, FAILED(injected) ? injected : idFailure, value);
 }
 
 STDMETHODIMP FakeRibbonControl::get_Tag(BSTR* value) noexcept {
     ++tagReads;
-    return answer(tag, tagFailure, value);
+    const HRESULT injected = HostCalls::enter(L"RibbonControl.Tag");
+    return answer(tag, FAILED(injected) ? injected : tagFailure, value);
 }
 
 STDMETHODIMP FakeRibbonControl::get_Context(IDispatch** value) noexcept {

@@ -11,12 +11,13 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools   # the cross compilers and widl
   wine wine64 wine32:i386 libwine-dev                      # Wine, its IDL files and stdole2.tlb
   googletest libxml2-utils g++                             # test framework sources, xmllint, native sanitizer build
+  clang libclang-rt-14-dev libxml2-dev                     # libFuzzer targets, libxml2 as their oracle
   xvfb xdotool x11-apps imagemagick fonts-wqy-microhei     # screenshots of the dialogs
 )
 
 # The tools the build, the tests and the demo call, by the name they call them.
 tools=(
-  cmake ninja g++ python3 xmllint
+  cmake ninja g++ clang++ python3 xmllint
   i686-w64-mingw32-g++-posix i686-w64-mingw32-gcc-posix i686-w64-mingw32-windres i686-w64-mingw32-objdump i686-w64-mingw32-widl
   x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump x86_64-w64-mingw32-widl
   /usr/lib/wine/wine64 /usr/lib/wine/wineserver

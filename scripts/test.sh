@@ -12,5 +12,7 @@ echo "Running the pure core's tests natively, under AddressSanitizer and Undefin
 [ -f "$root/build/native/CMakeCache.txt" ] || cmake -S "$root/tests/native" -B "$root/build/native" -G Ninja >/dev/null
 cmake --build "$root/build/native"
 ctest --test-dir "$root/build/native" --output-on-failure
+echo "Fuzzing the pure core natively for a few seconds per target, libxml2 reading what it writes"
+bash "$root/tests/fuzz/run_fuzzers.sh" 4
 echo "Running the tests of the $arch build under $(basename "$KORVANTA_WINE")"
 ctest --test-dir "$KORVANTA_BUILD" --output-on-failure

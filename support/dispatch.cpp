@@ -17,6 +17,11 @@ const VARIANT* unwrapped(const VARIANT& argument) noexcept {
     return &argument;
 }
 
+HRESULT typeMismatch(UINT index, UINT* argError) noexcept {
+    if (argError) *argError = index;
+    return DISP_E_TYPEMISMATCH;
+}
+
 }  // namespace
 
 bool sameNameIgnoringCase(const wchar_t* a, const wchar_t* b) noexcept {
@@ -81,21 +86,24 @@ HRESULT interfaceArgument(const DISPPARAMS& params, UINT index, REFIID iid, void
     switch (argument->vt) {
     case VT_DISPATCH: object = argument->pdispVal; break;
     case VT_UNKNOWN: object = argument->punkVal; break;
+    // A by-reference form must refer to the caller's variable. One that refers
+    // to nothing is malformed, and every member refuses it alike, whether or
+    // not it goes on to read the object.
     case VT_DISPATCH | VT_BYREF:
-        if (argument->ppdispVal) object = *argument->ppdispVal;
+        if (!argument->ppdispVal) return typeMismatch(index, argError);
+        object = *argument->ppdispVal;
         break;
     case VT_UNKNOWN | VT_BYREF:
-        if (argument->ppunkVal) object = *argument->ppunkVal;
+        if (!argument->ppunkVal) return typeMismatch(index, argError);
+        object = *argument->ppunkVal;
         break;
     default:
-        if (argError) *argError = index;
-        return DISP_E_TYPEMISMATCH;
+        return typeMismatch(index, argError);
     }
     if (!object) return S_OK;
     if (FAILED(object->QueryInterface(iid, out))) {
         *out = nullptr;
-        if (argError) *argError = index;
-        return DISP_E_TYPEMISMATCH;
+        return typeMismatch(index, argError);
     }
     return S_OK;
 }

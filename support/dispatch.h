@@ -59,7 +59,8 @@ HRESULT checkMethodCall(const DispatchMember& member, REFIID riid, WORD flags, c
 
 // Reads argument `index` (an rgvarg position) as interface `iid`. Office passes
 // a plain VT_DISPATCH; a by-reference object, VT_UNKNOWN, or a by-reference
-// VARIANT holding one is accepted as well. A null object yields null.
+// VARIANT holding one is accepted as well. A null object yields null; a
+// by-reference form that refers to no variable is DISP_E_TYPEMISMATCH.
 HRESULT interfaceArgument(const DISPPARAMS& params, UINT index, REFIID iid, void** out, UINT* argError) noexcept;
 
 template <class I>

@@ -1,7 +1,9 @@
 // The COM server as a host meets it: class factory, identity, unloading, and
 // IDispatch (names, argument forms, errors, agreement with the type library).
+#include <atomic>
 #include <iterator>
 
+#include "hostsim/dialog_user.h"
 #include "support/bstr.h"
 #include "tests/addin/addin_fixture.h"
 
@@ -239,6 +241,74 @@ TEST_F(Dispatch, WrongArgumentsAreTypeMismatchesAtTheirIndex) {
     EXPECT_EQ(DISP_E_TYPEMISMATCH, result.hr);
     EXPECT_EQ(0u, result.argError);
     EXPECT_EQ(1u, referencesOf(ribbonUi.get()));
+}
+
+// A by-reference form that refers to no variable is malformed: every member
+// that takes an object refuses it the same way, and nothing happens (no
+// dialog, no ribbon object kept). A plain null object stays accepted by the
+// members that do not read it.
+TEST_F(Dispatch, EveryMemberRefusesAReferenceToNothingAlike) {
+    ASSERT_EQ(S_OK, connect());
+    VARIANT forms[3];
+    forms[0].vt = VT_DISPATCH | VT_BYREF;
+    forms[0].ppdispVal = nullptr;
+    forms[1].vt = VT_UNKNOWN | VT_BYREF;
+    forms[1].ppunkVal = nullptr;
+    forms[2].vt = VT_VARIANT | VT_BYREF;
+    forms[2].pvarVal = nullptr;
+    for (const Member& member : kMembers) {
+        if (member.parameters != 1) continue;
+        for (VARIANT& form : forms) {
+            SCOPED_TRACE(testing::Message() << testing::PrintToString(std::wstring(member.name)) << " vt " << form.vt);
+            bool dialogShown = false;
+            std::atomic<bool> returned{false};
+            CallbackResult result;
+            hostsim::showWhile(
+                [&] {
+                    result = invokeMember(addin.get(), member.id, DISPATCH_METHOD, &form, 1);
+                    returned = true;
+                    return result.hr;
+                },
+                [&] {
+                    // Either the call returns or a dialog appears, which is then closed.
+                    hostsim::waitUntil([&] { return returned || FindWindowW(L"#32770", nullptr) != nullptr; });
+                    if (HWND dialog = FindWindowW(L"#32770", nullptr)) {
+                        dialogShown = true;
+                        PostMessageW(dialog, WM_CLOSE, 0, 0);
+                    }
+                });
+            EXPECT_EQ(DISP_E_TYPEMISMATCH, result.hr);
+            EXPECT_EQ(0u, result.argError);
+            EXPECT_EQ(VT_EMPTY, result.type);
+            EXPECT_FALSE(dialogShown);
+        }
+    }
+    // onLoad kept nothing: an event finds no ribbon to refresh.
+    EXPECT_EQ(S_OK, excel->raiseWorkbookOpen());
+    EXPECT_TRUE(ribbonUi->calls.empty());
+
+    // A plain null ribbon is no failure of onLoad, and keeps nothing either.
+    VARIANT noRibbon;
+    noRibbon.vt = VT_DISPATCH;
+    noRibbon.pdispVal = nullptr;
+    EXPECT_EQ(S_OK, invokeMember(addin.get(), 0x60030002, DISPATCH_METHOD, &noRibbon, 1).hr);
+    EXPECT_EQ(S_OK, excel->raiseWorkbookOpen());
+    EXPECT_TRUE(ribbonUi->calls.empty());
+}
+
+TEST_F(Dispatch, VtableCallersOfTheActionsMustGiveAVariable) {
+    ComPtr<_Connect> connectInterface;
+    ASSERT_EQ(S_OK, addin->QueryInterface(IID__Connect, connectInterface.putVoid()));
+    EXPECT_EQ(E_POINTER, connectInterface->rxcustomUI_onLoad(nullptr));
+    EXPECT_EQ(E_POINTER, connectInterface->AboutMenu(nullptr));
+    EXPECT_EQ(E_POINTER, connectInterface->CustomMenu(nullptr));
+    EXPECT_EQ(E_POINTER, connectInterface->OpenFile(nullptr));
+    const auto error = takeThreadError();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(L"Korvanta", error->source);
+    // A variable holding no ribbon is accepted and keeps nothing.
+    IRibbonUI* none = nullptr;
+    EXPECT_EQ(S_OK, connectInterface->rxcustomUI_onLoad(&none));
 }
 
 TEST_F(Dispatch, OnlyMethodCallsWithNoInterfaceAnswer) {

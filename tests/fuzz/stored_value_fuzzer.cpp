@@ -1,0 +1,41 @@
+// What a stored registry value reads as, for any type, size and bytes, against
+// the rules the settings store documents: a text up to its first NUL, the
+// first two bytes of binary data as a signed 16-bit number, nothing else.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "settings/stored_value.h"
+#include "tests/fuzz/xml_oracle.h"
+
+using fuzz::check;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const settings::StoredKind kind = static_cast<settings::StoredKind>(data[0] % 3);
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string text = settings::storedValueText(kind, bytes);
+
+    switch (kind) {
+    case settings::StoredKind::Text:
+        check(text.find('\0') == std::string::npos, "a text ends at its first NUL");
+        check(bytes.substr(0, text.size()) == text, "a text is the value's own bytes");
+        check(text.size() == bytes.size() || bytes[text.size()] == '\0', "nothing before the first NUL is lost");
+        break;
+    case settings::StoredKind::Binary: {
+        const long low = bytes.size() > 0 ? static_cast<unsigned char>(bytes[0]) : 0;
+        const long high = bytes.size() > 1 ? static_cast<unsigned char>(bytes[1]) : 0;
+        long expected = low + 256 * high;
+        if (expected >= 32768) expected -= 65536;
+        check(text == std::to_string(expected), "binary data reads as its first two bytes");
+        break;
+    }
+    case settings::StoredKind::Other:
+        check(text.empty(), "any other type reads as the empty text");
+        break;
+    }
+    // Only the exact text "0" hides.
+    const std::wstring wide(text.begin(), text.end());
+    check(settings::shownByText(wide) == (text != "0"), "only \"0\" hides");
+    return 0;
+}
