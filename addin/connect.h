@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "host/app_events.h"
-#include "host/interfaces.h"
+#include "addin/korvanta.h"
 #include "ribbon/menu_content.h"
 #include "support/com_object.h"
 #include "support/dispatch.h"
@@ -67,7 +67,7 @@ private:
     // AppEventsHandler: both events make the two File menus rebuild on next opening.
     HRESULT MyExcel_WorkbookOpen(IDispatch* Wb) noexcept override;
     HRESULT MyExcel_WorkbookBeforeSave(IDispatch* Wb, VARIANT_BOOL SaveAsUI, VARIANT_BOOL* Cancel) noexcept override;
-    HRESULT invalidateFileMenus() noexcept;
+    HRESULT invalidateFileMenus();
 
     // The type information of one of the object's interfaces, from the type
     // library embedded in the DLL.

@@ -32,7 +32,7 @@ static_assert(settings::kShowAllMenu == 0 && settings::kShowRecentFiles == 1, "t
 }  // namespace
 
 HRESULT visibleByTag(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the visibility answer"), !visible);
+    RETURN_HR_IF_MSG(E_POINTER, !visible, L"No place for the visibility answer");
     *visible = VARIANT_FALSE;
     Bstr tag;
     RETURN_IF_FAILED(readControlTag(control, tag));
@@ -41,7 +41,7 @@ HRESULT visibleByTag(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
 }
 
 HRESULT visibleTab(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the visibility answer"), !visible);
+    RETURN_HR_IF_MSG(E_POINTER, !visible, L"No place for the visibility answer");
     *visible = VARIANT_FALSE;
     Bstr id;
     RETURN_IF_FAILED(readControlId(control, id));
@@ -50,7 +50,7 @@ HRESULT visibleTab(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
 }
 
 HRESULT labelOf(IRibbonControl* control, BSTR* label) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the label"), !label);
+    RETURN_HR_IF_MSG(E_POINTER, !label, L"No place for the label");
     *label = nullptr;
     Bstr id;
     RETURN_IF_FAILED(readControlId(control, id));
@@ -58,7 +58,7 @@ HRESULT labelOf(IRibbonControl* control, BSTR* label) noexcept {
     // A null string is COM's empty text: an id without a label costs nothing.
     if (text.empty()) return S_OK;
     Bstr copy = Bstr::copyOf(text);
-    RETURN_HR_IF(reportError(E_OUTOFMEMORY, IID__Connect, L"Out of memory for the label"), !copy);
+    RETURN_HR_IF_MSG(E_OUTOFMEMORY, !copy, L"Out of memory for the label");
     *label = copy.release();
     return S_OK;
 }

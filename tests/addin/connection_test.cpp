@@ -70,6 +70,10 @@ TEST_F(Connection, AFailingCaptionStopsAfterSubscribingWithExcelsError) {
     const auto error = takeThreadError();
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(std::wstring::npos, error->description.find(L"Simulated Excel failure")) << "Excel's own words are kept";
+    // The call into Excel failed, but the caller came in through the add-in
+    // connection interface: that is the interface the error names.
+    EXPECT_TRUE(IsEqualGUID(IID__IDTExtensibility2, error->iid));
+    EXPECT_EQ(L"Korvanta", error->source);
 }
 
 TEST_F(Connection, ACaptionWithoutAMatchingWindowIsNoFailure) {
