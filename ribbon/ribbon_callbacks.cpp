@@ -3,8 +3,6 @@
 // memory: no allocation of their own but the label handed back.
 #include "ribbon/ribbon_callbacks.h"
 
-#include <iterator>
-#include <string_view>
 
 #include "ribbon/callback_tables.h"
 #include "ribbon/control_text.h"
@@ -14,23 +12,6 @@
 #include "support/hresult.h"
 
 namespace ribbon {
-namespace {
-
-// The tab table of the callbacks and the settings store's names must agree
-// entry for entry, since a tab's flag is found by its position.
-constexpr bool tabTableMatchesSettings() noexcept {
-    if (kFirstTabSetting != settings::kFirstTab) return false;
-    if (kFirstTabSetting + std::size(kTabIds) != settings::kSettingCount) return false;
-    for (std::size_t i = 0; i < std::size(kTabIds); ++i) {
-        if (kTabIds[i] != std::wstring_view(settings::kSettingNames[kFirstTabSetting + i])) return false;
-    }
-    return true;
-}
-static_assert(tabTableMatchesSettings(), "the tab ids must be the settings' tab names, in order");
-static_assert(settings::kShowAllMenu == 0 && settings::kShowRecentFiles == 1, "the tag table's entries moved");
-
-}  // namespace
-
 HRESULT visibleByTag(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
     RETURN_HR_IF_MSG(E_POINTER, !visible, L"No place for the visibility answer");
     *visible = VARIANT_FALSE;

@@ -19,8 +19,8 @@ TEST_F(Connection, ReadsTheCaptionSubscribesAndLoadsTheSettings) {
     ASSERT_EQ(S_OK, connect());
     EXPECT_TRUE(excel->hasSubscriber());
     EXPECT_EQ(std::vector<std::wstring>{L"Caption"}, excel->calls);
-    for (const wchar_t* name : settings::kSettingNames) {
-        EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, name).value_or(L"<missing>")) << name;
+    for (const settings::Setting& setting : settings::kSettings) {
+        EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, setting.name).value_or(L"<missing>")) << setting.name;
     }
 }
 

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "ribbon/customui_document.h"
+#include "ribbon/file_menu.h"
+#include "settings/settings_table.h"
 #include "tests/ribbon/expected_text.h"
 
 namespace {
@@ -29,6 +33,35 @@ TEST(SettingOfTab, TheEightBuiltInTabs) {
                               L"TabAddIns", L"ShowAllMenu", L"一"}) {
         EXPECT_FALSE(settingOfTab(id).has_value()) << ribbon_test::toUtf8(id);
     }
+}
+
+// The document and the settings table agree: every tab the document hides
+// through GetVisibleII is a setting, and every setting is used.
+TEST(SettingOfTab, TheDocumentsTabsAreTheTabSettings) {
+    const std::wstring_view document = ribbon::customUiDocument();
+    const std::wstring_view open = L"<tab idMso=\"";
+    const std::wstring_view close = L"\" getVisible=\"GetVisibleII\"/>";
+    std::vector<std::size_t> found;
+    for (std::size_t at = document.find(open); at != std::wstring_view::npos; at = document.find(open, at + 1)) {
+        const std::size_t start = at + open.size();
+        const std::size_t end = document.find(close, start);
+        ASSERT_NE(std::wstring_view::npos, end);
+        const std::wstring_view tab = document.substr(start, end - start);
+        const auto setting = settingOfTab(tab);
+        ASSERT_TRUE(setting.has_value()) << ribbon_test::toUtf8(std::wstring(tab));
+        found.push_back(*setting);
+    }
+    std::vector<std::size_t> expected;
+    for (std::size_t i = settings::kFirstTab; i < settings::kSettingCount; ++i) expected.push_back(i);
+    EXPECT_EQ(expected, found);
+    // The two tags: the combined menu's in the document, the recent files' in
+    // the File menu.
+    const auto tagged = [](std::size_t setting) {
+        return std::wstring(L"tag=\"") + settings::kSettings[setting].ribbonTag + L"\"";
+    };
+    EXPECT_NE(std::wstring_view::npos, document.find(tagged(settings::kShowAllMenu)));
+    const std::wstring fileMenu = ribbon::fileMenuDocument({{L"C:\\a.xlsx", L"a.xlsx"}});
+    EXPECT_NE(std::wstring::npos, fileMenu.find(tagged(settings::kShowRecentFiles)));
 }
 
 TEST(LabelOfId, EveryRowAndNoOther) {
