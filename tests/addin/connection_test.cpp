@@ -4,7 +4,7 @@
 
 #include "host/excel.h"
 #include "settings/settings_store.h"
-#include "tests/addin/addin_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 using namespace korvanta_test;
 using hostsim::FakeExcelApplication;
@@ -13,7 +13,7 @@ namespace {
 
 constexpr HRESULT kExcelError = static_cast<HRESULT>(0x800A03ECL);
 
-class Connection : public AddinHost {};
+class Connection : public AddinInExcel {};
 
 TEST_F(Connection, ReadsTheCaptionSubscribesAndLoadsTheSettings) {
     ASSERT_EQ(S_OK, connect());
@@ -117,10 +117,10 @@ TEST_F(Connection, ReleasingWithoutDisconnectionEndsTheSubscriptionToo) {
     EXPECT_EQ(S_OK, dllCanUnloadNow());
 }
 
-class WorkbookEvents : public AddinHost {
+class WorkbookEvents : public AddinInExcel {
 protected:
     void SetUp() override {
-        AddinHost::SetUp();
+        AddinInExcel::SetUp();
         ASSERT_EQ(S_OK, connect());
     }
     const std::vector<std::wstring> kBothFileMenus{L"InvalidateControl(rxMenu_wenjian1)",

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "support/bstr.h"
-#include "tests/addin/addin_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 using namespace korvanta_test;
 using hostsim::CallbackResult;
@@ -125,7 +125,7 @@ std::vector<Member> typeLibraryMembers(IDispatch* addin) {
     return members;
 }
 
-class Dispatch : public AddinHost {};
+class Dispatch : public AddinInExcel {};
 
 DISPID idOf(IDispatch* object, const wchar_t* name, HRESULT* hr = nullptr) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
@@ -363,10 +363,10 @@ namespace {
 // With Office's object library registered (here its stand-in, same LIBID and
 // version), the type library's callback parameters resolve to Office's own
 // IRibbonUI and IRibbonControl, and dispatch answers exactly as without it.
-class WithOfficeLibrary : public AddinHost {
+class WithOfficeLibrary : public AddinInExcel {
 protected:
     void SetUp() override {
-        AddinHost::SetUp();
+        AddinInExcel::SetUp();
         const std::wstring path = winePath(KORVANTA_OFFICE_TLB_UNIX_PATH);
         ASSERT_EQ(S_OK, LoadTypeLibEx(path.c_str(), REGKIND_REGISTER, m_office.put()));
     }
@@ -374,7 +374,7 @@ protected:
         UnRegisterTypeLib(LIBID_OfficeObjects, 2, 4, 0, SYS_WIN32);
         UnRegisterTypeLib(LIBID_OfficeObjects, 2, 4, 0, SYS_WIN64);
         m_office.reset();
-        AddinHost::TearDown();
+        AddinInExcel::TearDown();
     }
     ComPtr<ITypeLib> m_office;
 };

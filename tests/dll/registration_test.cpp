@@ -1,7 +1,7 @@
 // DllRegisterServer and DllUnregisterServer on the real registry.
 #include "support/bstr.h"
 #include "support/reg_key.h"
-#include "tests/addin/addin_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 using namespace korvanta_test;
 

@@ -18,8 +18,8 @@ using ribbon::settingOfTab;
 using ribbon::settingOfTag;
 
 TEST(SettingOfTag, TheTwoVisibilityTags) {
-    EXPECT_EQ(settingOfTag(L"一"), 0u);
-    EXPECT_EQ(settingOfTag(L"二"), 1u);
+    EXPECT_EQ(0u, settingOfTag(L"一"));
+    EXPECT_EQ(1u, settingOfTag(L"二"));
     for (const wchar_t* tag : {L"", L"File", L"三", L"一 ", L" 二", L"一二", L"1", L"ShowAllMenu"}) {
         EXPECT_FALSE(settingOfTag(tag).has_value()) << ribbon_test::toUtf8(tag);
     }
@@ -65,17 +65,17 @@ TEST(SettingOfTab, TheDocumentsTabsAreTheTabSettings) {
 }
 
 TEST(LabelOfId, EveryRowAndNoOther) {
-    EXPECT_EQ(labelOfId(L"RXcharumingcheng"), L"名称(&N)");
-    EXPECT_EQ(labelOfId(L"RXcharutupian"), L"图片(&P)");
-    EXPECT_EQ(labelOfId(L"RXhang"), L"行(&R)");
-    EXPECT_EQ(labelOfId(L"RXlie"), L"列(&C)");
-    EXPECT_EQ(labelOfId(L"RXgongzuobiao"), L"工作表(&H)");
-    EXPECT_EQ(labelOfId(L"RXbaohu"), L"保护(&P)");
-    EXPECT_EQ(labelOfId(L"RXhong"), L"宏(&M)");
-    EXPECT_EQ(labelOfId(L"RXfenjixianshi"), L"分组和分级显示(&G)");
-    EXPECT_EQ(labelOfId(L"RXliebiao"), L"列表(&I)");
-    EXPECT_EQ(labelOfId(L"RXdaorushuju"), L"导入外部数据(&D)");
-    EXPECT_EQ(labelOfId(L"AboutMe"), L"关于Korvanta(&A)");
+    EXPECT_EQ(L"名称(&N)", labelOfId(L"RXcharumingcheng"));
+    EXPECT_EQ(L"图片(&P)", labelOfId(L"RXcharutupian"));
+    EXPECT_EQ(L"行(&R)", labelOfId(L"RXhang"));
+    EXPECT_EQ(L"列(&C)", labelOfId(L"RXlie"));
+    EXPECT_EQ(L"工作表(&H)", labelOfId(L"RXgongzuobiao"));
+    EXPECT_EQ(L"保护(&P)", labelOfId(L"RXbaohu"));
+    EXPECT_EQ(L"宏(&M)", labelOfId(L"RXhong"));
+    EXPECT_EQ(L"分组和分级显示(&G)", labelOfId(L"RXfenjixianshi"));
+    EXPECT_EQ(L"列表(&I)", labelOfId(L"RXliebiao"));
+    EXPECT_EQ(L"导入外部数据(&D)", labelOfId(L"RXdaorushuju"));
+    EXPECT_EQ(L"关于Korvanta(&A)", labelOfId(L"AboutMe"));
     for (const wchar_t* id : {L"", L"Dizhi", L"aboutme", L"AboutMe ", L"RXHang", L"rxhang", L"RXpailie",
                               L"RXcharuhanshu", L"TabHome"}) {
         EXPECT_TRUE(labelOfId(id).empty()) << ribbon_test::toUtf8(id);
