@@ -200,8 +200,8 @@ struct Signature<HRESULT (STDMETHODCALLTYPE Class::*)(Parameters...)> {
 };
 
 template <auto Method, std::size_t... I>
-HRESULT invokeWith(IDispatch* target, const DISPPARAMS& params, VARIANT* result, EXCEPINFO* excepInfo,
-                   UINT* argError, std::index_sequence<I...>) noexcept {
+HRESULT invokeWith(IDispatch* target, [[maybe_unused]] const DISPPARAMS& params, VARIANT* result,
+                   EXCEPINFO* excepInfo, [[maybe_unused]] UINT* argError, std::index_sequence<I...>) noexcept {
     using Sig = Signature<decltype(Method)>;
     std::tuple<Argument<std::tuple_element_t<I, typename Sig::All>>...> arguments;
     HRESULT hr = S_OK;

@@ -26,7 +26,9 @@ protected:
     }
 
     void TearDown() override {
-        if (m_connected && extensibility) EXPECT_EQ(S_OK, disconnect());
+        if (m_connected && extensibility) {
+            EXPECT_EQ(S_OK, disconnect());
+        }
         releaseAddin();
         EXPECT_EQ(1u, referencesOf(excel.get()));
         EXPECT_EQ(0, hostsim::FakeExcelApplication::liveChildren());
@@ -83,7 +85,9 @@ protected:
         const ULONG controlReferences = control ? referencesOf(control) : 0;
         const ULONG excelReferences = referencesOf(excel.get());
         hostsim::CallbackResult result = hostsim::callCallback(addin.get(), callback, control);
-        if (control) EXPECT_EQ(controlReferences, referencesOf(control));
+        if (control) {
+            EXPECT_EQ(controlReferences, referencesOf(control));
+        }
         EXPECT_EQ(excelReferences, referencesOf(excel.get()));
         EXPECT_EQ(0, hostsim::FakeExcelApplication::liveChildren());
         return result;
