@@ -41,15 +41,9 @@ HWND ownExcelWindow(const char* title) noexcept {
 // The File menu inside the combined menu, then the one on the menu bar.
 constexpr const wchar_t* kFileMenuIds[] = {L"rxMenu_wenjian1", L"rxMenu_wenjian"};
 
-HRESULT connectFailure(HRESULT hr, const wchar_t* what) noexcept {
-    return reportError(hr, IID__IDTExtensibility2, what);
-}
-
 // A by-reference argument of a callback that refers to no variable: refused
 // alike by every callback, whether or not it reads the object.
-HRESULT noVariable() noexcept {
-    return reportError(E_POINTER, IID__Connect, L"The callback's argument refers to no variable");
-}
+constexpr wchar_t kNoVariable[] = L"The callback's argument refers to no variable";
 
 }  // namespace
 
@@ -60,14 +54,18 @@ Connect::~Connect() {
     if (--g_liveAddins == 0) ribbon::releaseRibbonObject();
 }
 
+// Every entry below runs its body through comEntry, naming the interface the
+// caller came through: the code under it describes failures and may throw,
+// and here the description gets its interface and exceptions stop.
+
 // ---- IDTExtensibility2 ----
 
 STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
-    return guardComEntry([&]() -> HRESULT {
+    return comEntry(IID__IDTExtensibility2, [&]() -> HRESULT {
         // ConnectMode, AddInInst and custom make no difference: start-up and a
         // later connection from the COM add-ins list run the same sequence.
-        const HRESULT assigned = MyExcel.assign(Application);
-        if (FAILED(assigned)) return connectFailure(assigned, L"The host is not Excel, or its events cannot be subscribed to");
+        RETURN_IF_FAILED_MSG(MyExcel.assign(Application),
+                             L"The host is not Excel, or its events cannot be subscribed to");
 
         Bstr caption;
         RETURN_IF_FAILED(excel::caption(MyExcel.get(), caption));
@@ -82,10 +80,12 @@ STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDis
 }
 
 STDMETHODIMP Connect::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept {
-    // The subscription ends here rather than at destruction, so that Excel holds
-    // nothing of the add-in's after it has let the add-in go.
-    MyExcel.endSubscription();
-    return S_OK;
+    return comEntry(IID__IDTExtensibility2, [&] {
+        // The subscription ends here rather than at destruction, so that Excel
+        // holds nothing of the add-in's after it has let the add-in go.
+        MyExcel.endSubscription();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP Connect::OnAddInsUpdate(SAFEARRAY**) noexcept { return S_OK; }
@@ -94,22 +94,23 @@ STDMETHODIMP Connect::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
 
 // ---- Workbook events ----
 
-HRESULT Connect::MyExcel_WorkbookOpen(IDispatch*) noexcept { return invalidateFileMenus(); }
+HRESULT Connect::MyExcel_WorkbookOpen(IDispatch*) noexcept {
+    return comEntry(IID_ExcelAppEvents, [&] { return invalidateFileMenus(); });
+}
 
 HRESULT Connect::MyExcel_WorkbookBeforeSave(IDispatch*, VARIANT_BOOL, VARIANT_BOOL*) noexcept {
     // Cancel is left as Excel passed it, so the save goes ahead.
-    return invalidateFileMenus();
+    return comEntry(IID_ExcelAppEvents, [&] { return invalidateFileMenus(); });
 }
 
-HRESULT Connect::invalidateFileMenus() noexcept {
+HRESULT Connect::invalidateFileMenus() {
     // An event can come before Office has handed over the ribbon: nothing to refresh then.
     const ComPtr<IRibbonUI> ribbon = ribbon::ribbonObject();
     if (!ribbon) return S_OK;
     for (const wchar_t* id : kFileMenuIds) {
         Bstr controlId = Bstr::copyOf(id);
-        RETURN_HR_IF(reportError(E_OUTOFMEMORY, IID_ExcelAppEvents, L"Out of memory"), !controlId);
-        const HRESULT hr = ribbon->InvalidateControl(controlId.get());
-        if (FAILED(hr)) return reportError(hr, IID_ExcelAppEvents, L"The File menu could not be refreshed");
+        RETURN_HR_IF_MSG(E_OUTOFMEMORY, !controlId, L"Out of memory");
+        RETURN_IF_FAILED_MSG(ribbon->InvalidateControl(controlId.get()), L"The File menu could not be refreshed");
     }
     return S_OK;
 }
@@ -117,58 +118,70 @@ HRESULT Connect::invalidateFileMenus() noexcept {
 // ---- IRibbonExtensibility ----
 
 STDMETHODIMP Connect::GetCustomUI(BSTR, BSTR* RibbonXml) noexcept {
-    RETURN_HR_IF(E_POINTER, !RibbonXml);
-    *RibbonXml = nullptr;
-    // The document comes through the object's own public interface, as an
-    // automation client would get it; the ribbon id makes no difference.
-    return static_cast<_Connect*>(this)->GetRibbonXML(RibbonXml);
+    return comEntry(IID_IRibbonExtensibility, [&]() -> HRESULT {
+        RETURN_HR_IF(E_POINTER, !RibbonXml);
+        *RibbonXml = nullptr;
+        // The document comes through the object's own public interface, as an
+        // automation client would get it; the ribbon id makes no difference.
+        return static_cast<_Connect*>(this)->GetRibbonXML(RibbonXml);
+    });
 }
 
 // ---- _Connect ----
 
 STDMETHODIMP Connect::GetRibbonXML(BSTR* result) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the ribbon document"), !result);
-    *result = Bstr::copyOf(ribbon::customUiDocument()).release();
-    RETURN_HR_IF(reportError(E_OUTOFMEMORY, IID__Connect, L"Out of memory for the ribbon document"), !*result);
-    return S_OK;
+    return comEntry(IID__Connect, [&]() -> HRESULT {
+        RETURN_HR_IF_MSG(E_POINTER, !result, L"No place for the ribbon document");
+        *result = Bstr::copyOf(ribbon::customUiDocument()).release();
+        RETURN_HR_IF_MSG(E_OUTOFMEMORY, !*result, L"Out of memory for the ribbon document");
+        return S_OK;
+    });
 }
 
 STDMETHODIMP Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
-    RETURN_HR_IF(noVariable(), !ribbon);
-    // A later onLoad replaces the ribbon object; an empty one never clears it.
-    if (*ribbon) ribbon::setRibbonObject(*ribbon);
-    return S_OK;
+    return comEntry(IID__Connect, [&]() -> HRESULT {
+        RETURN_HR_IF_MSG(E_POINTER, !ribbon, kNoVariable);
+        // A later onLoad replaces the ribbon object; an empty one never clears it.
+        if (*ribbon) ribbon::setRibbonObject(*ribbon);
+        return S_OK;
+    });
 }
 
 STDMETHODIMP Connect::GetVisibleI(IRibbonControl** Control, VARIANT_BOOL* result) noexcept {
-    return ribbon::visibleByTag(Control ? *Control : nullptr, result);
+    return comEntry(IID__Connect, [&] { return ribbon::visibleByTag(Control ? *Control : nullptr, result); });
 }
 
 STDMETHODIMP Connect::GetVisibleII(IRibbonControl** Control, VARIANT_BOOL* result) noexcept {
-    return ribbon::visibleTab(Control ? *Control : nullptr, result);
+    return comEntry(IID__Connect, [&] { return ribbon::visibleTab(Control ? *Control : nullptr, result); });
 }
 
 STDMETHODIMP Connect::GetLabel(IRibbonControl* Control, BSTR* result) noexcept {
-    return ribbon::labelOf(Control, result);
+    return comEntry(IID__Connect, [&] { return ribbon::labelOf(Control, result); });
 }
 
 STDMETHODIMP Connect::rxKorvanta_get(IRibbonControl* Control, BSTR* result) noexcept {
-    return ribbon::menuContent(Control, MyExcel.get(), m_recentFiles, result);
+    return comEntry(IID__Connect, [&] { return ribbon::menuContent(Control, MyExcel.get(), m_recentFiles, result); });
 }
 
 STDMETHODIMP Connect::OpenFile(IRibbonControl** Control) noexcept {
-    return ribbon::openRecentFile(Control ? *Control : nullptr, MyExcel.get(), m_recentFiles);
+    return comEntry(IID__Connect, [&] {
+        return ribbon::openRecentFile(Control ? *Control : nullptr, MyExcel.get(), m_recentFiles);
+    });
 }
 
 // The control is not used, but a caller must still give a variable for it.
 STDMETHODIMP Connect::AboutMenu(IRibbonControl** Control) noexcept {
-    RETURN_HR_IF(noVariable(), !Control);
-    return dialogs::showAboutDialog(MyExcel.get(), ExcelHwnd);
+    return comEntry(IID__Connect, [&]() -> HRESULT {
+        RETURN_HR_IF_MSG(E_POINTER, !Control, kNoVariable);
+        return dialogs::showAboutDialog(MyExcel.get(), ExcelHwnd);
+    });
 }
 
 STDMETHODIMP Connect::CustomMenu(IRibbonControl** Control) noexcept {
-    RETURN_HR_IF(noVariable(), !Control);
-    return dialogs::showCustomiseDialog(MyExcel.get(), ExcelHwnd);
+    return comEntry(IID__Connect, [&]() -> HRESULT {
+        RETURN_HR_IF_MSG(E_POINTER, !Control, kNoVariable);
+        return dialogs::showCustomiseDialog(MyExcel.get(), ExcelHwnd);
+    });
 }
 
 // ---- ISupportErrorInfo ----

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "host/app_events.h"
-#include "host/interfaces.h"
+#include "addin/korvanta.h"
 #include "ribbon/menu_content.h"
 #include "support/com_object.h"
 #include "support/dispatch.h"
@@ -44,33 +44,19 @@ public:
     // ISupportErrorInfo
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) noexcept override;
 
-    // IDispatch of each interface, reached through DispatchAs (connect_dispatch.cpp).
-    HRESULT typeInfoCount(_Connect*, UINT* count) noexcept;
-    HRESULT typeInfo(_Connect*, UINT index, LCID lcid, ITypeInfo** info) noexcept;
-    HRESULT idsOfNames(_Connect*, REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) noexcept;
-    HRESULT invoke(_Connect*, DISPID member, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
-                   VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) noexcept;
-    HRESULT typeInfoCount(IRibbonExtensibility*, UINT* count) noexcept;
-    HRESULT typeInfo(IRibbonExtensibility*, UINT index, LCID lcid, ITypeInfo** info) noexcept;
-    HRESULT idsOfNames(IRibbonExtensibility*, REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                       DISPID* ids) noexcept;
-    HRESULT invoke(IRibbonExtensibility*, DISPID member, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
-                   VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) noexcept;
-    HRESULT typeInfoCount(_IDTExtensibility2*, UINT* count) noexcept;
-    HRESULT typeInfo(_IDTExtensibility2*, UINT index, LCID lcid, ITypeInfo** info) noexcept;
-    HRESULT idsOfNames(_IDTExtensibility2*, REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                       DISPID* ids) noexcept;
-    HRESULT invoke(_IDTExtensibility2*, DISPID member, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
-                   VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) noexcept;
-
 private:
     // AppEventsHandler: both events make the two File menus rebuild on next opening.
     HRESULT MyExcel_WorkbookOpen(IDispatch* Wb) noexcept override;
     HRESULT MyExcel_WorkbookBeforeSave(IDispatch* Wb, VARIANT_BOOL SaveAsUI, VARIANT_BOOL* Cancel) noexcept override;
-    HRESULT invalidateFileMenus() noexcept;
+    HRESULT invalidateFileMenus();
 
-    // The type information of one of the object's interfaces, from the type
-    // library embedded in the DLL.
+    // IDispatch of each interface, answered by DispatchAs from these
+    // (connect_dispatch.cpp): the members of interface Itf, and the type
+    // information of an interface from the type library embedded in the DLL.
+    template <class, class>
+    friend class DispatchAs;
+    template <class Itf>
+    static const DispatchInterface& dispatchOf() noexcept;
     HRESULT typeInfoOf(REFIID iid, ITypeInfo** info) noexcept;
 
     EventBoundApplication MyExcel;
@@ -78,3 +64,10 @@ private:
     ribbon::RecentFiles m_recentFiles;
     ComPtr<ITypeLib> m_typeLibrary;
 };
+
+template <>
+const DispatchInterface& Connect::dispatchOf<_Connect>() noexcept;
+template <>
+const DispatchInterface& Connect::dispatchOf<IRibbonExtensibility>() noexcept;
+template <>
+const DispatchInterface& Connect::dispatchOf<_IDTExtensibility2>() noexcept;

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "host/excel.h"
-#include "host/interfaces.h"
+#include "addin/korvanta.h"
 #include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
 #include "ribbon/customui_document.h"

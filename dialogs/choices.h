@@ -5,11 +5,13 @@
 #include <cstddef>
 #include <string>
 
+#include "settings/settings_table.h"
 #include "settings/stored_value.h"
 
 namespace dialogs {
 
-inline constexpr std::size_t kChoiceCount = 10;
+// One choice per setting, indexed as settings::kSettings.
+inline constexpr std::size_t kChoiceCount = settings::kSettingCount;
 using Choices = std::array<bool, kChoiceCount>;
 
 // Checked unless the text is exactly "0": a missing value and any other text

@@ -13,21 +13,17 @@ namespace dialogs {
 
 using namespace layout::customise;
 
-static_assert(kChoiceCount == settings::kSettingCount, "one choice per setting");
-static_assert(kFirstTabSetting == settings::kFirstTab, "the list's entries are the tab settings");
-static_assert(kFirstTabSetting + kTabEntryCount == kChoiceCount, "every tab setting has its entry");
-
 CustomiseDialog::CustomiseDialog() noexcept : ModalDialog(layout::kCustomiseDialog) {}
 
 HRESULT CustomiseDialog::onLoad() {
     settings::LoadSettings();
 
     HWND list = control(kListBuiltin);
-    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
+    for (std::size_t k = 0; k < settings::kTabCount; ++k) {
         LVITEMW entry{};
         entry.mask = LVIF_TEXT;
         entry.iItem = static_cast<int>(k);
-        entry.pszText = const_cast<wchar_t*>(kTabEntries[k]);
+        entry.pszText = const_cast<wchar_t*>(settings::kSettings[settings::kFirstTab + k].dialogEntry);
         if (SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry)) != static_cast<LRESULT>(k)) {
             return E_OUTOFMEMORY;
         }
@@ -38,8 +34,8 @@ HRESULT CustomiseDialog::onLoad() {
     const Choices checked = choicesFromTexts(settings::SettingTexts);
     CheckDlgButton(window(), kCheckAll, checked[settings::kShowAllMenu] ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(window(), kCheckRce, checked[settings::kShowRecentFiles] ? BST_CHECKED : BST_UNCHECKED);
-    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
-        ListView_SetCheckState(list, static_cast<int>(k), checked[kFirstTabSetting + k] ? TRUE : FALSE);
+    for (std::size_t k = 0; k < settings::kTabCount; ++k) {
+        ListView_SetCheckState(list, static_cast<int>(k), checked[settings::kFirstTab + k] ? TRUE : FALSE);
     }
 
     SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(kCheckAll)), TRUE);
@@ -74,7 +70,7 @@ void CustomiseDialog::onClose() { unload(); }
 
 void CustomiseDialog::checkAllTabs(bool checked) noexcept {
     HWND list = control(kListBuiltin);
-    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
+    for (std::size_t k = 0; k < settings::kTabCount; ++k) {
         ListView_SetCheckState(list, static_cast<int>(k), checked ? TRUE : FALSE);
     }
 }
@@ -84,15 +80,15 @@ void CustomiseDialog::store() {
     checked[settings::kShowAllMenu] = IsDlgButtonChecked(window(), kCheckAll) == BST_CHECKED;
     checked[settings::kShowRecentFiles] = IsDlgButtonChecked(window(), kCheckRce) == BST_CHECKED;
     HWND list = control(kListBuiltin);
-    for (std::size_t k = 0; k < kTabEntryCount; ++k) {
-        checked[kFirstTabSetting + k] = ListView_GetCheckState(list, static_cast<int>(k)) != 0;
+    for (std::size_t k = 0; k < settings::kTabCount; ++k) {
+        checked[settings::kFirstTab + k] = ListView_GetCheckState(list, static_cast<int>(k)) != 0;
     }
 
     // All ten, changed or not, in table order. SettingFlags follows the choice
     // even when the registry refuses it, so the ribbon shows what was chosen.
     for (std::size_t i = 0; i < kChoiceCount; ++i) {
         settings::SettingFlags[i] = checked[i] ? VARIANT_TRUE : VARIANT_FALSE;
-        settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kSettingNames[i],
+        settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kSettings[i].name,
                                storedText(checked[i]));
     }
 

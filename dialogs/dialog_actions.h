@@ -7,8 +7,8 @@ namespace dialogs {
 
 // CustomMenu: a fresh customisation dialog, owned by `owner` (may be null),
 // holding Excel's Application (read from `excelApplication`) while loaded.
-HRESULT showCustomiseDialog(IDispatch* excelApplication, HWND owner) noexcept;
+HRESULT showCustomiseDialog(IDispatch* excelApplication, HWND owner);
 // AboutMenu: a fresh About dialog, likewise.
-HRESULT showAboutDialog(IDispatch* excelApplication, HWND owner) noexcept;
+HRESULT showAboutDialog(IDispatch* excelApplication, HWND owner);
 
 }  // namespace dialogs

@@ -64,13 +64,6 @@ const ControlSpec* findControl(const DialogSpec& dialog, int id) noexcept {
 
 // ---- The customisation dialog -------------------------------------------
 
-namespace customise {
-const wchar_t* const kTabEntries[kTabEntryCount] = {
-    L"显示开始选项卡", L"显示插入选项卡", L"显示页面布局选项卡", L"显示公式选项卡",
-    L"显示数据选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡",
-};
-}  // namespace customise
-
 namespace {
 using namespace customise;
 // The check-box captions begin with a blank, which keeps the text off the box.

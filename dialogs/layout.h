@@ -116,12 +116,8 @@ inline constexpr int kCommandCheckAll = 105;
 inline constexpr int kCommandUnCheckAll = 106;
 inline constexpr int kCommandOk = 107;
 inline constexpr int kCommandCancel = 108;
-
-inline constexpr std::size_t kTabEntryCount = 8;
-// The list's entries in display order; entry k stands for settings index
-// kFirstTabSetting + k.
-extern const wchar_t* const kTabEntries[kTabEntryCount];
-inline constexpr std::size_t kFirstTabSetting = 2;
+// The list's entries are the tab settings' dialog entries, in settings order
+// (settings/settings_table.h).
 }  // namespace customise
 
 extern const DialogSpec kCustomiseDialog;

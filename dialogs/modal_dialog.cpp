@@ -90,47 +90,43 @@ void ModalDialog::setOwnerWindow(HWND owner) noexcept { m_ownerWindow = owner; }
 
 void ModalDialog::setLayoutDpi(int dpi) noexcept { m_requestedDpi = dpi; }
 
-HRESULT ModalDialog::showModal() noexcept {
-    try {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        const std::vector<WORD> dialog = dialogTemplate(m_design.caption);
+// Exceptions (out of memory while building the template) reach the add-in
+// object's entry, which stops them.
+HRESULT ModalDialog::showModal() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const std::vector<WORD> dialog = dialogTemplate(m_design.caption);
 
-        // The dialog is created owned by a hidden window of its own, so that it
-        // stays out of the taskbar even when no owner window was given; load
-        // then hands it to the given owner for as long as it is loaded.
-        UniqueWindow creator(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                             module::instance(), nullptr));
-        RETURN_HR_IF(lastError(), !creator);
+    // The dialog is created owned by a hidden window of its own, so that it
+    // stays out of the taskbar even when no owner window was given; load
+    // then hands it to the given owner for as long as it is loaded.
+    UniqueWindow creator(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         module::instance(), nullptr));
+    RETURN_HR_IF(lastError(), !creator);
 
-        m_failure = S_OK;
-        SetLastError(ERROR_SUCCESS);
-        const INT_PTR ended = DialogBoxIndirectParamW(module::instance(), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
-                                                      creator.get(), dialogProc, reinterpret_cast<LPARAM>(this));
-        if (ended == -1 && SUCCEEDED(m_failure)) m_failure = lastError();
-        if (m_loaded) {
-            // The window went away without an unload (destroyed from outside):
-            // what load took is still given back.
-            m_loaded = false;
-            if (m_ownerDisabledHere) EnableWindow(m_ownerWindow, TRUE);
-            m_ownerDisabledHere = false;
-            m_hostApplication.reset();
-        }
-        // Ending the dialog activates its owner of the moment, the hidden window
-        // given back at unload: the window it was owned by while loaded takes
-        // the activation back instead.
-        if (m_ownerWindow && IsWindowVisible(m_ownerWindow) && IsWindowEnabled(m_ownerWindow)) {
-            HWND active = GetActiveWindow();
-            if (!active || active == creator.get()) SetActiveWindow(m_ownerWindow);
-        }
-        m_window = nullptr;
-        m_fonts.clear();
-        return m_failure;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (...) {
-        return E_UNEXPECTED;
+    m_failure = S_OK;
+    SetLastError(ERROR_SUCCESS);
+    const INT_PTR ended = DialogBoxIndirectParamW(module::instance(), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
+                                                  creator.get(), dialogProc, reinterpret_cast<LPARAM>(this));
+    if (ended == -1 && SUCCEEDED(m_failure)) m_failure = lastError();
+    if (m_loaded) {
+        // The window went away without an unload (destroyed from outside):
+        // what load took is still given back.
+        m_loaded = false;
+        if (m_ownerDisabledHere) EnableWindow(m_ownerWindow, TRUE);
+        m_ownerDisabledHere = false;
+        m_hostApplication.reset();
     }
+    // Ending the dialog activates its owner of the moment, the hidden window
+    // given back at unload: the window it was owned by while loaded takes
+    // the activation back instead.
+    if (m_ownerWindow && IsWindowVisible(m_ownerWindow) && IsWindowEnabled(m_ownerWindow)) {
+        HWND active = GetActiveWindow();
+        if (!active || active == creator.get()) SetActiveWindow(m_ownerWindow);
+    }
+    m_window = nullptr;
+    m_fonts.clear();
+    return m_failure;
 }
 
 INT_PTR CALLBACK ModalDialog::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -143,8 +139,10 @@ INT_PTR CALLBACK ModalDialog::dialogProc(HWND window, UINT message, WPARAM wPara
         self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(window, DWLP_USER));
     }
     if (!self) return FALSE;
-    // No C++ exception may unwind through the window manager: a failure ends
-    // the dialog and is returned by showModal.
+    // The one exception guard below the add-in object's entries: user32 calls
+    // this procedure, and no C++ exception may unwind through the window
+    // manager's frames. A failure ends the dialog instead and is returned by
+    // showModal.
     HRESULT failure = S_OK;
     try {
         return self->handle(message, wParam, lParam);

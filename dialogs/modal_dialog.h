@@ -27,7 +27,7 @@ public:
 
     // Loads the dialog, runs it modally and returns once it is unloaded. A
     // failure to create or load it is returned; nothing is shown to the user.
-    HRESULT showModal() noexcept;
+    HRESULT showModal();
 
     // The owner that load replaced, kept until unload gives it back.
     HWND previousOwner() const noexcept { return m_previousOwner; }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "host/interfaces.h"
+#include "addin/korvanta.h"
 #include "dll/registration_table.h"
 #include "maker.h"
 #include "support/hresult.h"

@@ -51,9 +51,9 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
 STDAPI DllCanUnloadNow() { return module::canUnload() ? S_OK : S_FALSE; }
 
 STDAPI DllRegisterServer() {
-    return guardComEntry([] { return registration::registerServer(); });
+    return comEntry(GUID_NULL, [] { return registration::registerServer(); });
 }
 
 STDAPI DllUnregisterServer() {
-    return guardComEntry([] { return registration::unregisterServer(); });
+    return comEntry(GUID_NULL, [] { return registration::unregisterServer(); });
 }

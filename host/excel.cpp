@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "host/interfaces.h"
 #include "support/dispatch.h"
 #include "support/error_info.h"
 #include "support/hresult.h"
@@ -11,34 +10,30 @@
 namespace excel {
 namespace {
 
-HRESULT failed(HRESULT hr, const wchar_t* what, const std::wstring& detail) noexcept {
-    return reportError(hr, IID_ExcelApplication, what, detail);
-}
-
 HRESULT getObject(IDispatch* target, DISPID member, VARIANT* arguments, UINT argumentCount, ComPtr<IDispatch>& out,
                   const wchar_t* what) noexcept {
     out.reset();
-    RETURN_HR_IF(failed(E_POINTER, what, {}), !target);
+    RETURN_HR_IF_MSG(E_POINTER, !target, what);
     std::wstring detail;
     Variant result;
     const HRESULT hr = callDispatch(target, member, DISPATCH_METHOD | DISPATCH_PROPERTYGET, arguments, argumentCount,
                                     result.put(), detail);
-    if (FAILED(hr)) return failed(hr, what, detail);
-    if (result->vt != VT_DISPATCH || !result->pdispVal) return failed(DISP_E_TYPEMISMATCH, what, {});
+    if (FAILED(hr)) return reportFailure(hr, what, detail);
+    if (result->vt != VT_DISPATCH || !result->pdispVal) return reportFailure(DISP_E_TYPEMISMATCH, what);
     out = ComPtr<IDispatch>(result->pdispVal);
     return S_OK;
 }
 
 HRESULT getString(IDispatch* target, DISPID member, Bstr& out, const wchar_t* what) noexcept {
     out.reset();
-    RETURN_HR_IF(failed(E_POINTER, what, {}), !target);
+    RETURN_HR_IF_MSG(E_POINTER, !target, what);
     std::wstring detail;
     Variant result;
     HRESULT hr = callDispatch(target, member, DISPATCH_PROPERTYGET, nullptr, 0, result.put(), detail);
-    if (FAILED(hr)) return failed(hr, what, detail);
+    if (FAILED(hr)) return reportFailure(hr, what, detail);
     Variant text;
     hr = VariantChangeType(text.put(), result.get(), 0, VT_BSTR);
-    if (FAILED(hr)) return failed(hr, what, {});
+    if (FAILED(hr)) return reportFailure(hr, what);
     *out.put() = text.get()->bstrVal;
     text.get()->vt = VT_EMPTY;  // the string now belongs to `out`
     return S_OK;
@@ -61,15 +56,15 @@ HRESULT recentFiles(IDispatch* application, ComPtr<IDispatch>& out) noexcept {
 HRESULT recentFilesCount(IDispatch* files, double& out) noexcept {
     out = 0;
     const wchar_t* what = L"The number of Excel's recent files could not be read";
-    RETURN_HR_IF(failed(E_POINTER, what, {}), !files);
+    RETURN_HR_IF_MSG(E_POINTER, !files, what);
     std::wstring detail;
     Variant result;
     HRESULT hr = callDispatch(files, kCount, DISPATCH_PROPERTYGET, nullptr, 0, result.put(), detail);
-    if (FAILED(hr)) return failed(hr, what, detail);
+    if (FAILED(hr)) return reportFailure(hr, what, detail);
     // Read as a double, so that a count of any size is seen as it is, never wrapped.
     Variant count;
     hr = VariantChangeType(count.put(), result.get(), 0, VT_R8);
-    if (FAILED(hr)) return failed(hr, what, {});
+    if (FAILED(hr)) return reportFailure(hr, what);
     out = count->dblVal;
     return S_OK;
 }
@@ -91,9 +86,9 @@ HRESULT workbooks(IDispatch* application, ComPtr<IDispatch>& out) noexcept {
 
 HRESULT openWorkbook(IDispatch* books, std::wstring_view path) noexcept {
     const wchar_t* what = L"The workbook could not be opened";
-    RETURN_HR_IF(failed(E_POINTER, what, {}), !books);
+    RETURN_HR_IF_MSG(E_POINTER, !books, what);
     Bstr filename = Bstr::copyOf(path);
-    RETURN_HR_IF(failed(E_OUTOFMEMORY, what, {}), !filename);
+    RETURN_HR_IF_MSG(E_OUTOFMEMORY, !filename, what);
 
     // Filename, then the fourteen optional arguments of Open, all missing.
     constexpr UINT kArguments = 15;
@@ -107,7 +102,7 @@ HRESULT openWorkbook(IDispatch* books, std::wstring_view path) noexcept {
     std::wstring detail;
     Variant workbook;  // released at once
     const HRESULT hr = callDispatch(books, kOpen, DISPATCH_METHOD, arguments, kArguments, workbook.put(), detail);
-    if (FAILED(hr)) return failed(hr, what, detail);
+    if (FAILED(hr)) return reportFailure(hr, what, detail);
     return S_OK;
 }
 

@@ -148,8 +148,8 @@ int wmain(int argc, wchar_t** argv) {
     for (const std::wstring& call : excel->calls) say(call + L" ");
     say(L"\nSubscribed to Excel's application events: " + std::wstring(excel->hasSubscriber() ? L"yes" : L"no") + L"\n");
     say(L"Settings in HKCU\\" + std::wstring(settings::kSettingsSubKey) + L":\n");
-    for (const wchar_t* name : settings::kSettingNames) {
-        say(L"  " + std::wstring(name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, name) + L"\n");
+    for (const settings::Setting& setting : settings::kSettings) {
+        say(L"  " + std::wstring(setting.name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, setting.name) + L"\n");
     }
 
     heading(L"Office loads the ribbon");
@@ -224,8 +224,8 @@ int wmain(int argc, wchar_t** argv) {
     say(L"CustomMenu = " + result(customised) + L"; ribbon calls:");
     for (const std::wstring& call : ribbonUi->calls) say(L" " + call);
     say(L"\nSettings stored:\n");
-    for (const wchar_t* name : settings::kSettingNames) {
-        say(L"  " + std::wstring(name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, name) + L"\n");
+    for (const settings::Setting& setting : settings::kSettings) {
+        say(L"  " + std::wstring(setting.name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, setting.name) + L"\n");
     }
     say(L"Office asks the callbacks again:\n");
     if (tree) {

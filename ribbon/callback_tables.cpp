@@ -1,20 +1,10 @@
 // The tables behind GetVisibleI, GetVisibleII and GetLabel.
 #include "ribbon/callback_tables.h"
 
-#include <iterator>
+#include "settings/settings_table.h"
 
 namespace ribbon {
 namespace {
-
-struct TagSetting {
-    std::wstring_view tag;
-    std::size_t setting;
-};
-
-constexpr TagSetting kTagSettings[] = {
-    {L"一", 0},  // ShowAllMenu: the combined menu and its spacer
-    {L"二", 1},  // ShowRecentFiles: the File menu's recent-file buttons
-};
 
 struct IdLabel {
     std::wstring_view id;
@@ -40,15 +30,16 @@ constexpr IdLabel kLabels[] = {
 }  // namespace
 
 std::optional<std::size_t> settingOfTag(std::wstring_view tag) noexcept {
-    for (const TagSetting& row : kTagSettings) {
-        if (row.tag == tag) return row.setting;
+    for (std::size_t i = 0; i < settings::kSettingCount; ++i) {
+        const wchar_t* settingTag = settings::kSettings[i].ribbonTag;
+        if (settingTag && settingTag == tag) return i;
     }
     return std::nullopt;
 }
 
 std::optional<std::size_t> settingOfTab(std::wstring_view id) noexcept {
-    for (std::size_t i = 0; i < std::size(kTabIds); ++i) {
-        if (kTabIds[i] == id) return kFirstTabSetting + i;
+    for (std::size_t i = settings::kFirstTab; i < settings::kSettingCount; ++i) {
+        if (settings::kSettings[i].name == id) return i;
     }
     return std::nullopt;
 }

@@ -7,16 +7,14 @@
 namespace ribbon {
 
 HRESULT readControlTag(IRibbonControl* control, Bstr& tag) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No ribbon control was given"), !control);
-    const HRESULT hr = control->get_Tag(tag.put());
-    RETURN_HR_IF(reportError(hr, IID__Connect, L"The ribbon control's tag could not be read"), FAILED(hr));
+    RETURN_HR_IF_MSG(E_POINTER, !control, L"No ribbon control was given");
+    RETURN_IF_FAILED_MSG(control->get_Tag(tag.put()), L"The ribbon control's tag could not be read");
     return S_OK;
 }
 
 HRESULT readControlId(IRibbonControl* control, Bstr& id) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No ribbon control was given"), !control);
-    const HRESULT hr = control->get_Id(id.put());
-    RETURN_HR_IF(reportError(hr, IID__Connect, L"The ribbon control's id could not be read"), FAILED(hr));
+    RETURN_HR_IF_MSG(E_POINTER, !control, L"No ribbon control was given");
+    RETURN_IF_FAILED_MSG(control->get_Id(id.put()), L"The ribbon control's id could not be read");
     return S_OK;
 }
 

@@ -7,10 +7,22 @@
 // an idMso exactly as Office and the callbacks know them.
 #include "ribbon/customui_document.h"
 
+#include "ribbon/menu_catalogue.h"
 #include "ribbon/menu_frame.h"
 
 namespace ribbon {
 namespace {
+
+// One legacy menu as a dynamicMenu whose content comes from rxKorvanta_get.
+#define KORVANTA_DYNAMIC_MENU(id, label, screentip, supertip, tag)                                   \
+    L"<dynamicMenu id=\"" id L"\" label=\"" label L"\" screentip=\"" screentip L"\" supertip=\"" supertip \
+    L"\" tag=\"" tag L"\" getContent=\"rxKorvanta_get\"/>"
+// Inside the combined menu: the id stem with "1".
+#define KORVANTA_MENU_IN_ALL(menu, tag, id, label, screentip, supertip, spacer, document) \
+    KORVANTA_DYNAMIC_MENU(L"rxMenu_" id L"1", label, screentip, supertip, tag)
+// On the menu bar: the id stem alone, then the spacer before the next menu.
+#define KORVANTA_MENU_ON_BAR(menu, tag, id, label, screentip, supertip, spacer, document) \
+    KORVANTA_DYNAMIC_MENU(L"rxMenu_" id, label, screentip, supertip, tag) spacer
 
 constexpr wchar_t kCustomUi[] =
     L"<customUI xmlns=\"" KORVANTA_CUSTOMUI_NAMESPACE LR"(" onLoad="rxcustomUI_onLoad">)"
@@ -31,34 +43,10 @@ constexpr wchar_t kCustomUi[] =
     // ShowAllMenu setting through the tag "一"; then the nine menus.
     LR"(<box id="Korvanta_menu">)"
     LR"(<menu id="rxMenu_quanbu" label="全部" screentip="全部菜单" tag="一" getVisible="GetVisibleI">)"
-    LR"(<dynamicMenu id="rxMenu_wenjian1" label="文件" screentip="文件菜单" supertip="获取Excel2007打开关闭等和文件相关操作。" tag="File" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_bianji1" label="编辑" screentip="编辑菜单" supertip="获取和Excel2007复制剪切等和文件编辑有关的操作。" tag="Edit" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_shitu1" label="视图" screentip="视图菜单" supertip="获取和Excel2007页面布局，外观等的有关操作。" tag="View" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_charu1" label="插入" screentip="插入菜单" supertip="获取和Excel2007各种对象插入的有关操作。" tag="Insert" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_geshi1" label="格式" screentip="格式菜单" supertip="获取和Excel2007各种对象格式有关的操作。" tag="Format" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_gongju1" label="工具" screentip="工具菜单" supertip="获取和Excel2007检查，保护，宏及方案管理等有关的操作。" tag="Tools" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_shuju1" label="数据" screentip="数据菜单" supertip="获取和Excel2007数据操作有关的操作。" tag="Date" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_chuangkou1" label="窗口" screentip="窗口菜单" supertip="获取和Excel2007窗口布局有关的操作。" tag="Windows" getContent="rxKorvanta_get"/>)"
-    LR"(<dynamicMenu id="rxMenu_bangzhu1" label="帮助" screentip="帮助菜单" supertip="获取和Excel2007有关的信息。" tag="Help" getContent="rxKorvanta_get"/>)"
+    KORVANTA_LEGACY_MENUS(KORVANTA_MENU_IN_ALL)
     LR"(</menu>)"
     LR"(<labelControl id="rxlable9" label="   " getVisible="GetVisibleI" tag="一"/>)"
-    LR"(<dynamicMenu id="rxMenu_wenjian" label="文件" screentip="文件菜单" supertip="获取Excel2007打开关闭等和文件相关操作。" tag="File" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable1" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_bianji" label="编辑" screentip="编辑菜单" supertip="获取和Excel2007复制剪切等和文件编辑有关的操作。" tag="Edit" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable2" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_shitu" label="视图" screentip="视图菜单" supertip="获取和Excel2007页面布局，外观等的有关操作。" tag="View" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable3" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_charu" label="插入" screentip="插入菜单" supertip="获取和Excel2007各种对象插入的有关操作。" tag="Insert" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable4" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_geshi" label="格式" screentip="格式菜单" supertip="获取和Excel2007各种对象格式有关的操作。" tag="Format" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable5" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_gongju" label="工具" screentip="工具菜单" supertip="获取和Excel2007检查，保护，宏及方案管理等有关的操作。" tag="Tools" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable6" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_shuju" label="数据" screentip="数据菜单" supertip="获取和Excel2007数据操作有关的操作。" tag="Date" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable7" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_chuangkou" label="窗口" screentip="窗口菜单" supertip="获取和Excel2007窗口布局有关的操作。" tag="Windows" getContent="rxKorvanta_get"/>)"
-    LR"(<labelControl id="rxlable8" label="   "/>)"
-    LR"(<dynamicMenu id="rxMenu_bangzhu" label="帮助" screentip="帮助菜单" supertip="获取和Excel2007有关的信息。" tag="Help" getContent="rxKorvanta_get"/>)"
+    KORVANTA_LEGACY_MENUS(KORVANTA_MENU_ON_BAR)
     LR"(</box>)"
 
     // Toolbar row 1: file, print, proofing, editing, formula, sort, insert,
@@ -126,6 +114,10 @@ constexpr wchar_t kCustomUi[] =
 
     LR"(</group ></tab>)"
     LR"(</tabs></ribbon></customUI>)";
+
+#undef KORVANTA_MENU_ON_BAR
+#undef KORVANTA_MENU_IN_ALL
+#undef KORVANTA_DYNAMIC_MENU
 
 }  // namespace
 

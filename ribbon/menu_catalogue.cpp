@@ -13,6 +13,9 @@
 namespace ribbon {
 namespace {
 
+// The File menu is built from the host's recent files on every opening.
+constexpr wchar_t kNoFixedDocument[] = L"";
+
 constexpr wchar_t kEdit[] =
     KORVANTA_MENU_HEADER KORVANTA_CRLF
     LR"(<gallery idMso="Undo" /><gallery idMso="Redo" />)" KORVANTA_CRLF
@@ -118,38 +121,30 @@ constexpr wchar_t kHelp[] =
     LR"(<button id="AboutMe" getLabel="GetLabel" onAction="AboutMenu" />)" KORVANTA_CRLF
     KORVANTA_MENU_CLOSE;
 
-struct TaggedMenu {
+struct CataloguedMenu {
     std::wstring_view tag;
     LegacyMenu menu;
+    std::wstring_view document;
 };
 
-// In the order the content callback compares them.
-constexpr TaggedMenu kMenuTags[] = {
-    {L"File", LegacyMenu::File},     {L"Edit", LegacyMenu::Edit},   {L"View", LegacyMenu::View},
-    {L"Insert", LegacyMenu::Insert}, {L"Format", LegacyMenu::Format}, {L"Tools", LegacyMenu::Tools},
-    {L"Date", LegacyMenu::Data},     {L"Windows", LegacyMenu::Window}, {L"Help", LegacyMenu::Help},
-};
+// In menu-bar order, which is the order the content callback compares the tags in.
+#define KORVANTA_MENU_ENTRY(menu, tag, id, label, screentip, supertip, spacer, document) \
+    {tag, LegacyMenu::menu, viewOf(document)},
+constexpr CataloguedMenu kMenus[] = {KORVANTA_LEGACY_MENUS(KORVANTA_MENU_ENTRY)};
+#undef KORVANTA_MENU_ENTRY
 
 }  // namespace
 
 std::optional<LegacyMenu> menuForTag(std::wstring_view tag) noexcept {
-    for (const TaggedMenu& entry : kMenuTags) {
+    for (const CataloguedMenu& entry : kMenus) {
         if (entry.tag == tag) return entry.menu;
     }
     return std::nullopt;
 }
 
 std::wstring_view fixedMenuDocument(LegacyMenu menu) noexcept {
-    switch (menu) {
-    case LegacyMenu::File: break;
-    case LegacyMenu::Edit: return viewOf(kEdit);
-    case LegacyMenu::View: return viewOf(kView);
-    case LegacyMenu::Insert: return viewOf(kInsert);
-    case LegacyMenu::Format: return viewOf(kFormat);
-    case LegacyMenu::Tools: return viewOf(kTools);
-    case LegacyMenu::Data: return viewOf(kData);
-    case LegacyMenu::Window: return viewOf(kWindow);
-    case LegacyMenu::Help: return viewOf(kHelp);
+    for (const CataloguedMenu& entry : kMenus) {
+        if (entry.menu == menu) return entry.document;
     }
     return {};
 }

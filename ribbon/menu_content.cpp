@@ -2,7 +2,6 @@
 // buttons' action.
 #include "ribbon/menu_content.h"
 
-#include <new>
 #include <string_view>
 #include <utility>
 
@@ -17,15 +16,12 @@
 namespace ribbon {
 namespace {
 
-HRESULT outOfMemory() noexcept {
-    return reportError(E_OUTOFMEMORY, IID__Connect, L"Out of memory for a menu's content");
-}
-
 // Reads the first entries of Excel's recent-file list and builds the File
 // document into a new string. The recent-file state is replaced only once
 // everything has been read, so a failure never leaves a half-filled table
 // behind for OpenFile.
 HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* document) {
+    constexpr const wchar_t* kOutOfMemory = L"Out of memory for a menu's content";
     ComPtr<IDispatch> files;
     RETURN_IF_FAILED(excel::recentFiles(excelApplication, files));
     double count = 0;
@@ -45,10 +41,10 @@ HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* do
     }
 
     const FileMenuLayout layout(entries);
-    RETURN_HR_IF(outOfMemory(), layout.length() > 0x7FFFFFF0u);
+    RETURN_HR_IF_MSG(E_OUTOFMEMORY, layout.length() > 0x7FFFFFF0u, kOutOfMemory);
     Bstr text;
     *text.put() = SysAllocStringLen(nullptr, static_cast<UINT>(layout.length()));
-    RETURN_HR_IF(outOfMemory(), !text);
+    RETURN_HR_IF_MSG(E_OUTOFMEMORY, !text, kOutOfMemory);
     layout.write(text.get());
 
     recent.RecentCount = static_cast<short>(listed);
@@ -60,8 +56,8 @@ HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* do
 
 }  // namespace
 
-HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, BSTR* document) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the menu's content"), !document);
+HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, BSTR* document) {
+    RETURN_HR_IF_MSG(E_POINTER, !document, L"No place for the menu's content");
     *document = nullptr;
     Bstr tag;
     RETURN_IF_FAILED(readControlTag(control, tag));
@@ -69,17 +65,9 @@ HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, Recent
     // Not one of the legacy menus: the empty text (a null string).
     if (!menu) return S_OK;
 
-    if (*menu == LegacyMenu::File) {
-        try {
-            return buildFileMenu(excelApplication, recent, document);
-        } catch (const std::bad_alloc&) {
-            return outOfMemory();
-        } catch (...) {
-            return reportError(E_UNEXPECTED, IID__Connect, L"The File menu could not be built");
-        }
-    }
+    if (*menu == LegacyMenu::File) return buildFileMenu(excelApplication, recent, document);
     Bstr fixed = Bstr::copyOf(fixedMenuDocument(*menu));
-    RETURN_HR_IF(outOfMemory(), !fixed);
+    RETURN_HR_IF_MSG(E_OUTOFMEMORY, !fixed, L"Out of memory for a menu's content");
     *document = fixed.release();
     return S_OK;
 }
@@ -89,8 +77,8 @@ HRESULT openRecentFile(IRibbonControl* control, IDispatch* excelApplication, con
     RETURN_IF_FAILED(readControlId(control, id));
     const std::optional<std::size_t> position = recentPositionOfId(id.view());
     const std::optional<std::vector<RecentEntry>>& table = recent.RecentTable;
-    RETURN_HR_IF(reportError(DISP_E_BADINDEX, IID__Connect, L"The button stands for no file of the recent-file list"),
-                 !table || !position || *position < 1 || *position > table->size());
+    RETURN_HR_IF_MSG(DISP_E_BADINDEX, !table || !position || *position < 1 || *position > table->size(),
+                     L"The button stands for no file of the recent-file list");
     const std::wstring& path = (*table)[*position - 1].path;
 
     ComPtr<IDispatch> workbooks;

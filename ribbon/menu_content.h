@@ -19,7 +19,7 @@ struct RecentFiles {
 
 // rxKorvanta_get: the MenuDocument for the control's tag; the File menu is
 // built from Excel's recent files, which also refills `recent`.
-HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, BSTR* document) noexcept;
+HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, BSTR* document);
 // OpenFile: opens the entry of RecentTable that the pressed button stands for.
 HRESULT openRecentFile(IRibbonControl* control, IDispatch* excelApplication, const RecentFiles& recent) noexcept;
 

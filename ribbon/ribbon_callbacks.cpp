@@ -3,8 +3,6 @@
 // memory: no allocation of their own but the label handed back.
 #include "ribbon/ribbon_callbacks.h"
 
-#include <iterator>
-#include <string_view>
 
 #include "ribbon/callback_tables.h"
 #include "ribbon/control_text.h"
@@ -14,25 +12,8 @@
 #include "support/hresult.h"
 
 namespace ribbon {
-namespace {
-
-// The tab table of the callbacks and the settings store's names must agree
-// entry for entry, since a tab's flag is found by its position.
-constexpr bool tabTableMatchesSettings() noexcept {
-    if (kFirstTabSetting != settings::kFirstTab) return false;
-    if (kFirstTabSetting + std::size(kTabIds) != settings::kSettingCount) return false;
-    for (std::size_t i = 0; i < std::size(kTabIds); ++i) {
-        if (kTabIds[i] != std::wstring_view(settings::kSettingNames[kFirstTabSetting + i])) return false;
-    }
-    return true;
-}
-static_assert(tabTableMatchesSettings(), "the tab ids must be the settings' tab names, in order");
-static_assert(settings::kShowAllMenu == 0 && settings::kShowRecentFiles == 1, "the tag table's entries moved");
-
-}  // namespace
-
 HRESULT visibleByTag(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the visibility answer"), !visible);
+    RETURN_HR_IF_MSG(E_POINTER, !visible, L"No place for the visibility answer");
     *visible = VARIANT_FALSE;
     Bstr tag;
     RETURN_IF_FAILED(readControlTag(control, tag));
@@ -41,7 +22,7 @@ HRESULT visibleByTag(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
 }
 
 HRESULT visibleTab(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the visibility answer"), !visible);
+    RETURN_HR_IF_MSG(E_POINTER, !visible, L"No place for the visibility answer");
     *visible = VARIANT_FALSE;
     Bstr id;
     RETURN_IF_FAILED(readControlId(control, id));
@@ -50,7 +31,7 @@ HRESULT visibleTab(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
 }
 
 HRESULT labelOf(IRibbonControl* control, BSTR* label) noexcept {
-    RETURN_HR_IF(reportError(E_POINTER, IID__Connect, L"No place for the label"), !label);
+    RETURN_HR_IF_MSG(E_POINTER, !label, L"No place for the label");
     *label = nullptr;
     Bstr id;
     RETURN_IF_FAILED(readControlId(control, id));
@@ -58,7 +39,7 @@ HRESULT labelOf(IRibbonControl* control, BSTR* label) noexcept {
     // A null string is COM's empty text: an id without a label costs nothing.
     if (text.empty()) return S_OK;
     Bstr copy = Bstr::copyOf(text);
-    RETURN_HR_IF(reportError(E_OUTOFMEMORY, IID__Connect, L"Out of memory for the label"), !copy);
+    RETURN_HR_IF_MSG(E_OUTOFMEMORY, !copy, L"Out of memory for the label");
     *label = copy.release();
     return S_OK;
 }

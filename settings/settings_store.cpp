@@ -67,10 +67,10 @@ void WriteSetting(HKEY root, const wchar_t* subKey, const wchar_t* valueName, co
 
 void LoadSettings() {
     for (std::size_t i = 0; i < kSettingCount; ++i) {
-        SettingTexts[i] = ReadSetting(HKEY_CURRENT_USER, kSettingsSubKey, kSettingNames[i]);
+        SettingTexts[i] = ReadSetting(HKEY_CURRENT_USER, kSettingsSubKey, kSettings[i].name);
     }
     for (std::size_t i = 0; i < kSettingCount; ++i) {
-        if (SettingTexts[i].empty()) WriteSetting(HKEY_CURRENT_USER, kSettingsSubKey, kSettingNames[i], L"1");
+        if (SettingTexts[i].empty()) WriteSetting(HKEY_CURRENT_USER, kSettingsSubKey, kSettings[i].name, L"1");
     }
     for (std::size_t i = 0; i < kSettingCount; ++i) {
         SettingFlags[i] = shownByText(SettingTexts[i]) ? VARIANT_TRUE : VARIANT_FALSE;

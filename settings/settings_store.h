@@ -8,23 +8,14 @@
 #include <cstddef>
 #include <string>
 
+#include "settings/settings_table.h"
+
 namespace settings {
-
-inline constexpr std::size_t kSettingCount = 10;
-
-// Registry value names in table order; the index is shared by both tables.
-// The eight tab names are also the tabs' idMso values.
-inline constexpr const wchar_t* kSettingNames[kSettingCount] = {
-    L"ShowAllMenu", L"ShowRecentFiles", L"TabHome", L"TabInsert", L"TabPageLayoutExcel",
-    L"TabFormulas", L"TabData", L"TabReview", L"TabView", L"TabDeveloper",
-};
-inline constexpr std::size_t kShowAllMenu = 0;
-inline constexpr std::size_t kShowRecentFiles = 1;
-inline constexpr std::size_t kFirstTab = 2;
 
 // SettingsKey: below HKEY_CURRENT_USER.
 inline constexpr wchar_t kSettingsSubKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\Korvanta\\Excel";
 
+// Both tables are indexed as kSettings.
 // The text each value held at the last LoadSettings (empty when it was missing).
 extern std::array<std::wstring, kSettingCount> SettingTexts;
 // The visibility of each setting: VARIANT_TRUE (-1) shown, VARIANT_FALSE hidden.

@@ -147,3 +147,18 @@ HRESULT callDispatch(IDispatch* target, DISPID member, WORD flags, VARIANT* argu
     SysFreeString(exception.bstrHelpFile);
     return hr;
 }
+
+HRESULT dispatchTypeInfoCount(const DispatchInterface& table, UINT* count) noexcept {
+    RETURN_HR_IF(E_POINTER, !count);
+    *count = table.typeInfo ? 1 : 0;
+    return S_OK;
+}
+
+HRESULT dispatchInvoke(const DispatchInterface& table, IDispatch* target, DISPID id, REFIID riid, WORD flags,
+                       DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) noexcept {
+    const DispatchMember* member = findMember(table.members, table.memberCount, id);
+    RETURN_HR_IF(DISP_E_MEMBERNOTFOUND, !member);
+    RETURN_IF_FAILED(checkMethodCall(*member, riid, flags, params));
+    if (result) VariantInit(result);
+    return member->invoke(target, *params, result, excepInfo, argError);
+}

@@ -1,4 +1,6 @@
-// The one family of early-return macros for HRESULTs.
+// The one family of early-return macros for HRESULTs. The forms that also
+// describe the failure for the caller, RETURN_HR_IF_MSG and
+// RETURN_IF_FAILED_MSG, are in support/error_info.h.
 #pragma once
 #include <winerror.h>
 

@@ -4,7 +4,7 @@
 
 #include "host/excel.h"
 #include "settings/settings_store.h"
-#include "tests/addin/addin_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 using namespace korvanta_test;
 using hostsim::FakeExcelApplication;
@@ -13,14 +13,14 @@ namespace {
 
 constexpr HRESULT kExcelError = static_cast<HRESULT>(0x800A03ECL);
 
-class Connection : public AddinHost {};
+class Connection : public AddinInExcel {};
 
 TEST_F(Connection, ReadsTheCaptionSubscribesAndLoadsTheSettings) {
     ASSERT_EQ(S_OK, connect());
     EXPECT_TRUE(excel->hasSubscriber());
     EXPECT_EQ(std::vector<std::wstring>{L"Caption"}, excel->calls);
-    for (const wchar_t* name : settings::kSettingNames) {
-        EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, name).value_or(L"<missing>")) << name;
+    for (const settings::Setting& setting : settings::kSettings) {
+        EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, setting.name).value_or(L"<missing>")) << setting.name;
     }
 }
 
@@ -70,6 +70,10 @@ TEST_F(Connection, AFailingCaptionStopsAfterSubscribingWithExcelsError) {
     const auto error = takeThreadError();
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(std::wstring::npos, error->description.find(L"Simulated Excel failure")) << "Excel's own words are kept";
+    // The call into Excel failed, but the caller came in through the add-in
+    // connection interface: that is the interface the error names.
+    EXPECT_TRUE(IsEqualGUID(IID__IDTExtensibility2, error->iid));
+    EXPECT_EQ(L"Korvanta", error->source);
 }
 
 TEST_F(Connection, ACaptionWithoutAMatchingWindowIsNoFailure) {
@@ -113,10 +117,10 @@ TEST_F(Connection, ReleasingWithoutDisconnectionEndsTheSubscriptionToo) {
     EXPECT_EQ(S_OK, dllCanUnloadNow());
 }
 
-class WorkbookEvents : public AddinHost {
+class WorkbookEvents : public AddinInExcel {
 protected:
     void SetUp() override {
-        AddinHost::SetUp();
+        AddinInExcel::SetUp();
         ASSERT_EQ(S_OK, connect());
     }
     const std::vector<std::wstring> kBothFileMenus{L"InvalidateControl(rxMenu_wenjian1)",

@@ -154,7 +154,7 @@ protected:
         // kinds and writes the missing ones.
         deleteTree(HKEY_CURRENT_USER, kSettingsKey);
         for (std::size_t i = 0; i < 5; ++i) {
-            writeRaw(HKEY_CURRENT_USER, kSettingsKey, settings::kSettingNames[i], REG_SZ, utf16Bytes(L"1", true));
+            writeRaw(HKEY_CURRENT_USER, kSettingsKey, settings::kSettings[i].name, REG_SZ, utf16Bytes(L"1", true));
         }
         ComPtr<hostsim::FakeExcelApplication> excel;
         excel.attach(new hostsim::FakeExcelApplication());
@@ -344,12 +344,12 @@ TEST_F(HostFaults, EveryHostCallOfASessionFailsInTurn) {
             const bool writeFailed =
                 calls[n - 1] == L"Registry.RegCreateKeyExA" || calls[n - 1] == L"Registry.RegSetValueExA";
             std::size_t missing = 0;
-            for (const wchar_t* name : settings::kSettingNames) {
-                const std::optional<std::wstring> value = readString(HKEY_CURRENT_USER, kSettingsKey, name);
+            for (const settings::Setting& setting : settings::kSettings) {
+                const std::optional<std::wstring> value = readString(HKEY_CURRENT_USER, kSettingsKey, setting.name);
                 if (!value) {
                     ++missing;
                 } else {
-                    EXPECT_EQ(L"1", *value) << std::string(name, name + wcslen(name));
+                    EXPECT_EQ(L"1", *value) << std::string(setting.name, setting.name + wcslen(setting.name));
                 }
             }
             EXPECT_EQ(writeFailed ? 1u : 0u, missing);

@@ -2,10 +2,12 @@
 // IDispatch (names, argument forms, errors, agreement with the type library).
 #include <atomic>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "hostsim/dialog_user.h"
 #include "support/bstr.h"
-#include "tests/addin/addin_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 using namespace korvanta_test;
 using hostsim::CallbackResult;
@@ -93,19 +95,40 @@ TEST_F(Server, TheObjectKeepsComIdentityRules) {
     EXPECT_EQ(E_POINTER, addin->QueryInterface(IID_IUnknown, nullptr));
 }
 
-// _Connect as the type library and Office's callers know it.
+// A member of _Connect as the type library (built from addin/Korvanta.idl,
+// the one list of them) describes it to Office's callers.
 struct Member {
-    const wchar_t* name;
+    std::wstring name;
     DISPID id;
     UINT parameters;
 };
-const Member kMembers[] = {
-    {L"GetRibbonXML", 0x60030001, 0}, {L"rxcustomUI_onLoad", 0x60030002, 1}, {L"GetVisibleI", 0x60030003, 1},
-    {L"GetVisibleII", 0x60030004, 1}, {L"AboutMenu", 0x60030005, 1},         {L"CustomMenu", 0x60030006, 1},
-    {L"OpenFile", 0x60030007, 1},     {L"GetLabel", 0x60030008, 1},          {L"rxKorvanta_get", 0x60030009, 1},
-};
 
-class Dispatch : public AddinHost {};
+// _Connect's own members in the embedded type library's order, read through
+// the object's IDispatch; empty when there is no type information.
+std::vector<Member> typeLibraryMembers(IDispatch* addin) {
+    std::vector<Member> members;
+    ComPtr<ITypeInfo> info;
+    if (addin->GetTypeInfo(0, 1033, info.put()) != S_OK) return members;
+    TYPEATTR* attributes = nullptr;
+    if (info->GetTypeAttr(&attributes) != S_OK) return members;
+    const WORD functions = attributes->cFuncs;
+    info->ReleaseTypeAttr(attributes);
+    for (WORD i = 0; i < functions; ++i) {
+        FUNCDESC* function = nullptr;
+        if (info->GetFuncDesc(i, &function) != S_OK) continue;
+        Bstr name;
+        UINT names = 0;
+        info->GetNames(function->memid, name.put(), 1, &names);
+        // IUnknown's and IDispatch's own members come first in a dual interface.
+        if (function->memid >= 0x60030000) {
+            members.push_back({std::wstring(name.view()), function->memid, static_cast<UINT>(function->cParams)});
+        }
+        info->ReleaseFuncDesc(function);
+    }
+    return members;
+}
+
+class Dispatch : public AddinInExcel {};
 
 DISPID idOf(IDispatch* object, const wchar_t* name, HRESULT* hr = nullptr) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
@@ -116,7 +139,11 @@ DISPID idOf(IDispatch* object, const wchar_t* name, HRESULT* hr = nullptr) {
 }
 
 TEST_F(Dispatch, NamesAreFoundWithoutRegardToCase) {
-    for (const Member& member : kMembers) EXPECT_EQ(member.id, idOf(addin.get(), member.name)) << member.name;
+    const std::vector<Member> members = typeLibraryMembers(addin.get());
+    ASSERT_EQ(9u, members.size());
+    for (const Member& member : members) {
+        EXPECT_EQ(member.id, idOf(addin.get(), member.name.c_str())) << testing::PrintToString(member.name);
+    }
     EXPECT_EQ(0x60030003, idOf(addin.get(), L"getvisiblei"));
     EXPECT_EQ(0x60030009, idOf(addin.get(), L"RXKORVANTA_GET"));
     HRESULT hr = S_OK;
@@ -150,28 +177,22 @@ TEST_F(Dispatch, TheTableAgreesWithTheTypeLibrary) {
     EXPECT_TRUE(attributes->wTypeFlags & TYPEFLAG_FDUAL);
     EXPECT_TRUE(attributes->wTypeFlags & TYPEFLAG_FHIDDEN);
     EXPECT_TRUE(attributes->wTypeFlags & TYPEFLAG_FNONEXTENSIBLE);
-    const WORD functions = attributes->cFuncs;
     info->ReleaseTypeAttr(attributes);
 
-    std::vector<Member> described;
-    for (WORD i = 0; i < functions; ++i) {
-        FUNCDESC* function = nullptr;
-        ASSERT_EQ(S_OK, info->GetFuncDesc(i, &function));
-        Bstr name;
-        UINT names = 0;
-        info->GetNames(function->memid, name.put(), 1, &names);
-        // IUnknown's and IDispatch's own members come first in a dual interface.
-        if (function->memid >= 0x60030000) {
-            described.push_back({nullptr, function->memid, static_cast<UINT>(function->cParams)});
-            EXPECT_EQ(function->memid, idOf(addin.get(), name.get())) << testing::PrintToString(std::wstring(name.view()));
-            EXPECT_EQ(std::wstring(kMembers[described.size() - 1].name), name.view());
-        }
-        info->ReleaseFuncDesc(function);
-    }
-    ASSERT_EQ(std::size(kMembers), described.size());
-    for (std::size_t i = 0; i < described.size(); ++i) {
-        EXPECT_EQ(kMembers[i].id, described[i].id);
-        EXPECT_EQ(kMembers[i].parameters, described[i].parameters) << "dispatch view of " << i;
+    // Every member the type library describes is answered by dispatch under
+    // its name and id, taking exactly its parameter count: a member added to
+    // the IDL without its row in the dispatch table fails here.
+    const std::vector<Member> members = typeLibraryMembers(addin.get());
+    ASSERT_EQ(9u, members.size());
+    for (const Member& member : members) {
+        SCOPED_TRACE(testing::PrintToString(member.name));
+        EXPECT_EQ(member.id, idOf(addin.get(), member.name.c_str()));
+        VARIANT arguments[2];
+        for (VARIANT& argument : arguments) VariantInit(&argument);
+        EXPECT_NE(DISP_E_BADPARAMCOUNT,
+                  invokeMember(addin.get(), member.id, DISPATCH_METHOD, arguments, member.parameters).hr);
+        EXPECT_EQ(DISP_E_BADPARAMCOUNT,
+                  invokeMember(addin.get(), member.id, DISPATCH_METHOD, arguments, member.parameters + 1).hr);
     }
     // Nothing answers beyond the table.
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, invokeMember(addin.get(), 0x6003000A, DISPATCH_METHOD, nullptr, 0).hr);
@@ -185,8 +206,10 @@ TEST_F(Dispatch, EveryMemberChecksItsArgumentCount) {
         argument.vt = VT_DISPATCH;
         argument.pdispVal = control.get();
     }
-    for (const Member& member : kMembers) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(member.name)));
+    const std::vector<Member> members = typeLibraryMembers(addin.get());
+    ASSERT_FALSE(members.empty());
+    for (const Member& member : members) {
+        SCOPED_TRACE(testing::PrintToString(member.name));
         EXPECT_EQ(DISP_E_BADPARAMCOUNT, invokeMember(addin.get(), member.id, DISPATCH_METHOD, two, member.parameters + 1).hr);
         if (member.parameters > 0) {
             EXPECT_EQ(DISP_E_BADPARAMCOUNT, invokeMember(addin.get(), member.id, DISPATCH_METHOD, nullptr, 0).hr);
@@ -256,8 +279,11 @@ TEST_F(Dispatch, EveryMemberRefusesAReferenceToNothingAlike) {
     forms[1].ppunkVal = nullptr;
     forms[2].vt = VT_VARIANT | VT_BYREF;
     forms[2].pvarVal = nullptr;
-    for (const Member& member : kMembers) {
-        if (member.parameters != 1) continue;
+    const std::vector<Member> members = typeLibraryMembers(addin.get());
+    ASSERT_EQ(9u, members.size());
+    for (const Member& member : members) {
+        // Every member but GetRibbonXML takes the ribbon or a control.
+        if (member.name == L"GetRibbonXML") continue;
         for (VARIANT& form : forms) {
             SCOPED_TRACE(testing::Message() << testing::PrintToString(std::wstring(member.name)) << " vt " << form.vt);
             bool dialogShown = false;
@@ -411,10 +437,10 @@ namespace {
 // With Office's object library registered (here its stand-in, same LIBID and
 // version), the type library's callback parameters resolve to Office's own
 // IRibbonUI and IRibbonControl, and dispatch answers exactly as without it.
-class WithOfficeLibrary : public AddinHost {
+class WithOfficeLibrary : public AddinInExcel {
 protected:
     void SetUp() override {
-        AddinHost::SetUp();
+        AddinInExcel::SetUp();
         const std::wstring path = winePath(KORVANTA_OFFICE_TLB_UNIX_PATH);
         ASSERT_EQ(S_OK, LoadTypeLibEx(path.c_str(), REGKIND_REGISTER, m_office.put()));
     }
@@ -422,7 +448,7 @@ protected:
         UnRegisterTypeLib(LIBID_OfficeObjects, 2, 4, 0, SYS_WIN32);
         UnRegisterTypeLib(LIBID_OfficeObjects, 2, 4, 0, SYS_WIN64);
         m_office.reset();
-        AddinHost::TearDown();
+        AddinInExcel::TearDown();
     }
     ComPtr<ITypeLib> m_office;
 };

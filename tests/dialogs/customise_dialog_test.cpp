@@ -21,7 +21,7 @@
 using namespace hostsim;
 using namespace dialogs::layout::customise;
 using namespace korvanta_test;
-using settings::kSettingNames;
+using settings::kSettings;
 using settings::SettingFlags;
 
 namespace {
@@ -117,7 +117,7 @@ protected:
                          });
     }
     void storeAll(const wchar_t* text) {
-        for (const wchar_t* name : kSettingNames) store(name, text);
+        for (const settings::Setting& setting : kSettings) store(setting.name, text);
     }
     void store(const wchar_t* name, const std::wstring& text) {
         writeRaw(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ,
@@ -125,7 +125,7 @@ protected:
     }
     std::vector<std::wstring> storedTexts() {
         std::vector<std::wstring> texts;
-        for (const wchar_t* name : kSettingNames) texts.push_back(readString(HKEY_CURRENT_USER, kSettingsKey, name).value_or(L"<none>"));
+        for (const settings::Setting& setting : kSettings) texts.push_back(readString(HKEY_CURRENT_USER, kSettingsKey, setting.name).value_or(L"<none>"));
         return texts;
     }
     std::vector<VARIANT_BOOL> flags() { return {SettingFlags.begin(), SettingFlags.end()}; }
@@ -214,7 +214,7 @@ TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonOnce) {
     // Every choice the user leaves differs from what is stored, so a value
     // that OK skips keeps its old text and shows.
     const std::vector<std::wstring> before{L"0", L"1", L"00", L"1", L"0", L"1", L"0", L"0", L"1", L"1"};
-    for (std::size_t i = 0; i < before.size(); ++i) store(kSettingNames[i], before[i]);
+    for (std::size_t i = 0; i < before.size(); ++i) store(settings::kSettings[i].name, before[i]);
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
         // The user turns every choice round but TabHome, whose odd text shows as checked.
         for (int id : {kCheckAll, kCheckRce}) {

@@ -10,7 +10,7 @@
 #include "hostsim/fake_office.h"
 #include "hostsim/office_caller.h"
 #include "hostsim/dialog_user.h"
-#include "tests/support/korvanta_test.h"
+#include "tests/support/addin_in_excel.h"
 
 using namespace hostsim;
 using namespace korvanta_test;
@@ -18,54 +18,38 @@ namespace layout = dialogs::layout;
 
 namespace {
 
-class RibbonActionsTest : public KorvantaTest {
+// Connected at start-up with Excel's main window on screen, the ribbon handed
+// over, and the Dizhi button's control to press.
+class RibbonActionsTest : public AddinInExcel {
 protected:
     void SetUp() override {
-        KorvantaTest::SetUp();
-        m_excel.attach(new hostsim::FakeExcelApplication());
-        m_owner = m_excel->showMainWindow(m_excel->caption);
-        m_addin = createAddin();
-        ASSERT_TRUE(m_addin);
-        ASSERT_EQ(S_OK, m_addin.query(m_extensibility));
-        SAFEARRAY* custom = nullptr;
-        ASSERT_EQ(S_OK, m_extensibility->OnConnection(excel(), ext_cm_Startup, nullptr, &custom));
-        m_ribbon.attach(new hostsim::FakeRibbonUI());
-        ASSERT_EQ(S_OK, hostsim::callCallback(m_addin.get(), L"rxcustomUI_onLoad", m_ribbon.get()).hr);
-        m_excel->calls.clear();
+        AddinInExcel::SetUp();
+        m_owner = excel->showMainWindow(excel->caption);
+        ASSERT_EQ(S_OK, connect());
+        ASSERT_EQ(S_OK, onLoad().hr);
+        excel->calls.clear();
         m_control = hostsim::makeControl(L"Dizhi");
-        m_excelReferences = referencesOf(excel());
+        m_excelReferences = referencesOf(excel.get());
     }
     void TearDown() override {
-        if (m_extensibility) {
-            SAFEARRAY* custom = nullptr;
-            EXPECT_EQ(S_OK, m_extensibility->OnDisconnection(ext_dm_HostShutdown, &custom));
-        }
-        EXPECT_EQ(1u, referencesOf(m_control.get()));
-        m_extensibility.reset();
-        m_addin.reset();
-        EXPECT_EQ(1u, referencesOf(excel()));
+        // Excel's window is checked while the fake Excel that owns it lives.
         EXPECT_TRUE(IsWindowEnabled(m_owner));
-        KorvantaTest::TearDown();
+        AddinInExcel::TearDown();
+        EXPECT_EQ(1u, referencesOf(m_control.get()));
     }
 
     HRESULT click(const wchar_t* callback, const wchar_t* caption, const std::function<void(HWND)>& user) {
-        return showWhile([&] { return hostsim::callCallback(m_addin.get(), callback, m_control.get()).hr; },
+        return showWhile([&] { return hostsim::callCallback(addin.get(), callback, m_control.get()).hr; },
                          [&] {
                              HWND dialog = waitForDialog(caption);
                              ASSERT_TRUE(dialog);
                              EXPECT_EQ(m_owner, GetWindow(dialog, GW_OWNER));
-                             EXPECT_EQ(m_excelReferences + 1, referencesOf(excel()));
+                             EXPECT_EQ(m_excelReferences + 1, referencesOf(excel.get()));
                              user(dialog);
                          });
     }
 
-    IDispatch* excel() const { return m_excel.get(); }
-
-    ComPtr<hostsim::FakeExcelApplication> m_excel;
-    ComPtr<hostsim::FakeRibbonUI> m_ribbon;
     ComPtr<hostsim::FakeRibbonControl> m_control;
-    ComPtr<IDispatch> m_addin;
-    ComPtr<_IDTExtensibility2> m_extensibility;
     HWND m_owner = nullptr;
     ULONG m_excelReferences = 0;
 };
@@ -77,11 +61,11 @@ TEST_F(RibbonActionsTest, CustomMenuStoresTheChoicesAndRefreshesTheRibbon) {
     }));
     EXPECT_EQ(L"0", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
     EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu").value_or(L""));
-    EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, m_ribbon->calls);
-    EXPECT_EQ(std::vector<std::wstring>{L"Application"}, m_excel->calls);
+    EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, ribbonUi->calls);
+    EXPECT_EQ(std::vector<std::wstring>{L"Application"}, excel->calls);
     // The ribbon now hides the Home tab.
     const hostsim::CallbackResult visible =
-        hostsim::callCallback(m_addin.get(), L"GetVisibleII", hostsim::makeControl(L"TabHome").get());
+        hostsim::callCallback(addin.get(), L"GetVisibleII", hostsim::makeControl(L"TabHome").get());
     EXPECT_EQ(S_OK, visible.hr);
     EXPECT_EQ(VARIANT_FALSE, visible.boolean);
 }
@@ -97,32 +81,19 @@ TEST_F(RibbonActionsTest, AboutMenuShowsTheLogoFromTheDll) {
         EXPECT_TRUE(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0));
         pressKey(dialog, VK_ESCAPE);
     }));
-    EXPECT_EQ(std::vector<std::wstring>{L"Application"}, m_excel->calls);
-    EXPECT_TRUE(m_ribbon->calls.empty());
+    EXPECT_EQ(std::vector<std::wstring>{L"Application"}, excel->calls);
+    EXPECT_TRUE(ribbonUi->calls.empty());
 }
 
 // Which window owns the dialogs: Excel's main window as the add-in found it
 // when it connected.
-class ExcelWindowTest : public KorvantaTest {
+class ExcelWindowTest : public AddinInExcel {
 protected:
-    void SetUp() override {
-        KorvantaTest::SetUp();
-        m_excel.attach(new hostsim::FakeExcelApplication());
-        m_addin = createAddin();
-        ASSERT_TRUE(m_addin);
-        ASSERT_EQ(S_OK, m_addin.query(m_extensibility));
-    }
-    void TearDown() override {
-        m_extensibility.reset();
-        m_addin.reset();
-        KorvantaTest::TearDown();
-    }
-    void connect() { ASSERT_EQ(S_OK, m_extensibility->OnConnection(m_excel.get(), ext_cm_Startup, nullptr, nullptr)); }
     // The About dialog's owner while it is shown.
     HWND aboutOwner() {
         HWND owner = nullptr;
         const HRESULT hr = showWhile(
-            [&] { return hostsim::callCallback(m_addin.get(), L"AboutMenu", hostsim::makeControl(L"AboutMe").get()).hr; },
+            [&] { return hostsim::callCallback(addin.get(), L"AboutMenu", hostsim::makeControl(L"AboutMe").get()).hr; },
             [&] {
                 const HWND dialog = waitForDialog(L"关于Korvanta");
                 if (!dialog) return;
@@ -132,36 +103,32 @@ protected:
         EXPECT_EQ(S_OK, hr);
         return owner;
     }
-
-    ComPtr<hostsim::FakeExcelApplication> m_excel;
-    ComPtr<IDispatch> m_addin;
-    ComPtr<_IDTExtensibility2> m_extensibility;
 };
 
 TEST_F(ExcelWindowTest, TheTitleIsComparedWithoutRegardToCase) {
-    const HWND window = m_excel->showMainWindow(L"MICROSOFT EXCEL - BOOK1");
-    connect();
+    const HWND window = excel->showMainWindow(L"MICROSOFT EXCEL - BOOK1");
+    ASSERT_EQ(S_OK, connect());
     EXPECT_EQ(window, aboutOwner());
 }
 
 TEST_F(ExcelWindowTest, WithoutAWindowTitledAsTheCaptionTheDialogsHaveNoExcelOwner) {
     // The title carries a workbook name that the caption lacks.
-    const HWND window = m_excel->showMainWindow(L"Microsoft Excel - Book1 [Read-Only]");
-    connect();
+    const HWND window = excel->showMainWindow(L"Microsoft Excel - Book1 [Read-Only]");
+    ASSERT_EQ(S_OK, connect());
     const HWND owner = aboutOwner();
     EXPECT_NE(window, owner);
     EXPECT_TRUE(IsWindowEnabled(window));
 }
 
 TEST_F(ExcelWindowTest, TheWindowIsFoundOnceAtConnection) {
-    const HWND window = m_excel->showMainWindow(m_excel->caption);
-    connect();
+    const HWND window = excel->showMainWindow(excel->caption);
+    ASSERT_EQ(S_OK, connect());
     SetWindowTextW(window, L"Microsoft Excel - Budget.xlsx");
     EXPECT_EQ(window, aboutOwner());
     // A window that appears only after the connection is not looked for.
     ComPtr<hostsim::FakeExcelApplication> later;
     later.attach(new hostsim::FakeExcelApplication());
-    const HWND laterWindow = later->showMainWindow(m_excel->caption);
+    const HWND laterWindow = later->showMainWindow(excel->caption);
     EXPECT_EQ(window, aboutOwner());
     EXPECT_NE(laterWindow, window);
 }

@@ -2,7 +2,7 @@
 #include "hostsim/office_caller.h"
 #include "support/bstr.h"
 #include "support/reg_key.h"
-#include "tests/addin/addin_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 using namespace korvanta_test;
 

@@ -14,13 +14,13 @@ using ribbon::customUiDocument;
 using ribbon_test::occurrences;
 
 TEST(CustomUiDocument, IsTheExpectedTextAndTheSameOnEveryCall) {
-    EXPECT_EQ(ribbon_test::toUtf8(customUiDocument()), ribbon_test::expectedText("customui.xml"));
+    EXPECT_EQ(ribbon_test::expectedText("customui.xml"), ribbon_test::toUtf8(customUiDocument()));
     EXPECT_EQ(customUiDocument(), customUiDocument());
 }
 
 TEST(CustomUiDocument, HasNoDeclarationLineBreakOrStrayNul) {
     const std::wstring_view doc = customUiDocument();
-    EXPECT_EQ(doc.substr(0, 9), L"<customUI");
+    EXPECT_EQ(L"<customUI", doc.substr(0, 9));
     EXPECT_EQ(doc.find_first_of(std::wstring_view(L"\r\n\t\0", 4)), std::wstring_view::npos);
     const std::wstring_view end = L"</box></group ></tab></tabs></ribbon></customUI>";
     ASSERT_GE(doc.size(), end.size());
@@ -29,18 +29,18 @@ TEST(CustomUiDocument, HasNoDeclarationLineBreakOrStrayNul) {
 
 TEST(CustomUiDocument, CountsOfElements) {
     const std::wstring_view doc = customUiDocument();
-    EXPECT_EQ(occurrences(doc, L"<dynamicMenu "), 18u);
-    EXPECT_EQ(occurrences(doc, L"<labelControl "), 17u);
-    EXPECT_EQ(occurrences(doc, L"<labelControl id=\"rxlable"), 17u);
-    EXPECT_EQ(occurrences(doc, L" label=\"   \""), 9u);  // the menu bar's spacers
-    EXPECT_EQ(occurrences(doc, L"<buttonGroup "), 16u);
-    EXPECT_EQ(occurrences(doc, L"<tab "), 9u);
-    EXPECT_EQ(occurrences(doc, L"getVisible=\"GetVisibleII\"/>"), 8u);
-    EXPECT_EQ(occurrences(doc, L"<box "), 3u);
-    EXPECT_EQ(occurrences(doc, L"getContent=\"rxKorvanta_get\"/>"), 18u);
-    EXPECT_EQ(occurrences(doc, L"idMso=\"AutoSumMenu\""), 2u);
+    EXPECT_EQ(18u, occurrences(doc, L"<dynamicMenu "));
+    EXPECT_EQ(17u, occurrences(doc, L"<labelControl "));
+    EXPECT_EQ(17u, occurrences(doc, L"<labelControl id=\"rxlable"));
+    EXPECT_EQ(9u, occurrences(doc, L" label=\"   \""));  // the menu bar's spacers
+    EXPECT_EQ(16u, occurrences(doc, L"<buttonGroup "));
+    EXPECT_EQ(9u, occurrences(doc, L"<tab "));
+    EXPECT_EQ(8u, occurrences(doc, L"getVisible=\"GetVisibleII\"/>"));
+    EXPECT_EQ(3u, occurrences(doc, L"<box "));
+    EXPECT_EQ(18u, occurrences(doc, L"getContent=\"rxKorvanta_get\"/>"));
+    EXPECT_EQ(2u, occurrences(doc, L"idMso=\"AutoSumMenu\""));
     for (const wchar_t* tag : {L"File", L"Edit", L"View", L"Insert", L"Format", L"Tools", L"Date", L"Windows", L"Help"}) {
-        EXPECT_EQ(occurrences(doc, std::wstring(L"tag=\"") + tag + L"\" getContent="), 2u) << tag;
+        EXPECT_EQ(2u, occurrences(doc, std::wstring(L"tag=\"") + tag + L"\" getContent=")) << tag;
     }
 }
 
@@ -54,23 +54,23 @@ TEST(CustomUiDocument, IdsAreDistinct) {
         ids.insert(doc.substr(start, doc.find(L'"', start) - start));
         ++count;
     }
-    EXPECT_EQ(count, 66u);
-    EXPECT_EQ(ids.size(), 66u);
+    EXPECT_EQ(66u, count);
+    EXPECT_EQ(66u, ids.size());
 }
 
 TEST(CustomUiDocument, KeepsItsOddBlanks) {
     const std::wstring_view doc = customUiDocument();
-    EXPECT_EQ(occurrences(doc, L" />"), 6u);
+    EXPECT_EQ(6u, occurrences(doc, L" />"));
     for (const wchar_t* element : {L"<comboBox idMso=\"Font\" />", L"<control idMso=\"FileSendAsAttachment\" showLabel=\"false\" />",
                                    L"<control idMso=\"FilePrintQuick\" showLabel=\"false\" />",
                                    L"<control idMso=\"PasteMenu\" showLabel=\"false\" />",
                                    L"<control idMso=\"BordersGallery\" showLabel=\"false\" />",
                                    L"<control idMso=\"VisualBasic\" showLabel=\"false\" />"}) {
-        EXPECT_EQ(occurrences(doc, element), 1u) << ribbon_test::toUtf8(element);
+        EXPECT_EQ(1u, occurrences(doc, element)) << ribbon_test::toUtf8(element);
     }
-    EXPECT_EQ(occurrences(doc, L"<control idMso=\"SortDescendingExcel\" showLabel=\"false\"/> <control idMso=\"Filter\""), 1u);
-    EXPECT_EQ(occurrences(doc, L"</group >"), 1u);
-    EXPECT_EQ(occurrences(doc, L"<group id=\"rxDemo\" label=\" \">"), 1u);
+    EXPECT_EQ(1u, occurrences(doc, L"<control idMso=\"SortDescendingExcel\" showLabel=\"false\"/> <control idMso=\"Filter\""));
+    EXPECT_EQ(1u, occurrences(doc, L"</group >"));
+    EXPECT_EQ(1u, occurrences(doc, L"<group id=\"rxDemo\" label=\" \">"));
 }
 
 }  // namespace

@@ -28,23 +28,23 @@ std::wstring unit(unsigned value) { return std::wstring(1, static_cast<wchar_t>(
 const std::wstring kReplacement = unit(0xFFFD);
 
 TEST(FileNameOf, TakesThePartAfterTheLastBackslash) {
-    EXPECT_EQ(fileNameOf(L"C:\\Data\\Book1.xlsx"), L"Book1.xlsx");
-    EXPECT_EQ(fileNameOf(L"\\\\server\\share\\dir\\R&D.xls"), L"R&D.xls");
-    EXPECT_EQ(fileNameOf(L"Book1.xlsx"), L"Book1.xlsx");
-    EXPECT_EQ(fileNameOf(L"C:/Data/Book1.xlsx"), L"C:/Data/Book1.xlsx");
-    EXPECT_EQ(fileNameOf(L"C:\\Data\\"), L"");
-    EXPECT_EQ(fileNameOf(L""), L"");
+    EXPECT_EQ(L"Book1.xlsx", fileNameOf(L"C:\\Data\\Book1.xlsx"));
+    EXPECT_EQ(L"R&D.xls", fileNameOf(L"\\\\server\\share\\dir\\R&D.xls"));
+    EXPECT_EQ(L"Book1.xlsx", fileNameOf(L"Book1.xlsx"));
+    EXPECT_EQ(L"C:/Data/Book1.xlsx", fileNameOf(L"C:/Data/Book1.xlsx"));
+    EXPECT_EQ(L"", fileNameOf(L"C:\\Data\\"));
+    EXPECT_EQ(L"", fileNameOf(L""));
 }
 
 TEST(EscapeAttribute, MarkupCharactersBecomeReferences) {
-    EXPECT_EQ(escapeAttribute(L"R&D <1> \"a\" 'b'"), L"R&amp;D &lt;1> &quot;a&quot; 'b'");
-    EXPECT_EQ(escapeAttribute(L"&amp;"), L"&amp;amp;");
-    EXPECT_EQ(escapeAttribute(L"报表 Ω"), L"报表 Ω");
-    EXPECT_EQ(escapeAttribute(L""), L"");
+    EXPECT_EQ(L"R&amp;D &lt;1> &quot;a&quot; 'b'", escapeAttribute(L"R&D <1> \"a\" 'b'"));
+    EXPECT_EQ(L"&amp;amp;", escapeAttribute(L"&amp;"));
+    EXPECT_EQ(L"报表 Ω", escapeAttribute(L"报表 Ω"));
+    EXPECT_EQ(L"", escapeAttribute(L""));
 }
 
 TEST(EscapeAttribute, WhitespaceControlsBecomeCharacterReferences) {
-    EXPECT_EQ(escapeAttribute(L"a\tb\nc\rd"), L"a&#9;b&#10;c&#13;d");
+    EXPECT_EQ(L"a&#9;b&#10;c&#13;d", escapeAttribute(L"a\tb\nc\rd"));
 }
 
 TEST(EscapeAttribute, CharactersXmlCannotCarryBecomeReplacements) {
@@ -54,52 +54,52 @@ TEST(EscapeAttribute, CharactersXmlCannotCarryBecomeReplacements) {
     EXPECT_EQ(escapeAttribute(unit(0xD800) + L"x"), kReplacement + L"x");          // lone high surrogate
     EXPECT_EQ(escapeAttribute(L"x" + unit(0xDC00)), L"x" + kReplacement);          // lone low surrogate
     EXPECT_EQ(escapeAttribute(unit(0xDC00) + unit(0xD800)), kReplacement + kReplacement);  // reversed pair
-    EXPECT_EQ(escapeAttribute(unit(0xD800)), kReplacement);                        // at the very end
+    EXPECT_EQ(kReplacement, escapeAttribute(unit(0xD800)));                        // at the very end
     // A supplementary character (one unit or a surrogate pair) passes.
-    EXPECT_EQ(escapeAttribute(L"\U0001F600.xlsx"), L"\U0001F600.xlsx");
+    EXPECT_EQ(L"\U0001F600.xlsx", escapeAttribute(L"\U0001F600.xlsx"));
     // Other controls are XML characters and pass.
     EXPECT_EQ(escapeAttribute(unit(0x7F) + unit(0x85)), unit(0x7F) + unit(0x85));
 }
 
 TEST(FileMenuDocument, AreTheExpectedTexts) {
-    EXPECT_EQ(ribbon_test::toUtf8(fileMenuDocument({})), ribbon_test::expectedText("menu_file_none.xml"));
-    EXPECT_EQ(ribbon_test::toUtf8(fileMenuDocument({entryOf(L"C:\\Data\\Book1.xlsx")})),
-              ribbon_test::expectedText("menu_file_one.xml"));
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_none.xml"), ribbon_test::toUtf8(fileMenuDocument({})));
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_one.xml"),
+              ribbon_test::toUtf8(fileMenuDocument({entryOf(L"C:\\Data\\Book1.xlsx")})));
     const std::vector<RecentEntry> three = {entryOf(L"D:\\报表\\R&D <草稿>.xlsx"),
                                             entryOf(L"\\\\fs01\\共享\\Tom's \"final\".xlsm"), entryOf(L"Book3.xls")};
-    EXPECT_EQ(ribbon_test::toUtf8(fileMenuDocument(three)), ribbon_test::expectedText("menu_file_three.xml"));
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_three.xml"), ribbon_test::toUtf8(fileMenuDocument(three)));
 }
 
 TEST(FileMenuDocument, WithoutFilesTheSeparatorsMeetThePageSetupButton) {
     const std::wstring doc = fileMenuDocument({});
-    EXPECT_EQ(occurrences(doc, L"\r\n<menuSeparator id=\"rxAuditMiscSeparator_wenjian6\" /><button idMso=\"PageSetupPageDialog\" />"
-                               L"<menuSeparator id=\"rxAuditMiscSeparator_wenjian7\" />\r\n"),
-              1u);
-    EXPECT_EQ(occurrences(doc, L"\r\n"), 13u);
-    EXPECT_EQ(doc.substr(doc.size() - 9), L"\r\n</menu>");
+    EXPECT_EQ(1u,
+              occurrences(doc, L"\r\n<menuSeparator id=\"rxAuditMiscSeparator_wenjian6\" /><button idMso=\"PageSetupPageDialog\" />"
+                               L"<menuSeparator id=\"rxAuditMiscSeparator_wenjian7\" />\r\n"));
+    EXPECT_EQ(13u, occurrences(doc, L"\r\n"));
+    EXPECT_EQ(L"\r\n</menu>", doc.substr(doc.size() - 9));
 }
 
 TEST(FileMenuDocument, ListsAtMostThreeFilesOnLineTen) {
     std::vector<RecentEntry> five;
     for (int i = 1; i <= 5; ++i) five.push_back(entryOf(L"C:\\f" + std::to_wstring(i) + L".xlsx"));
     const std::wstring doc = fileMenuDocument(five);
-    EXPECT_EQ(occurrences(doc, L"<button id= \"RecentFile"), 3u);
-    EXPECT_EQ(occurrences(doc, L"label=\"3: f3.xlsx\" supertip=\"打开:  C:\\f3.xlsx\""), 1u);
-    EXPECT_EQ(occurrences(doc, L"f4.xlsx"), 0u);
-    EXPECT_EQ(occurrences(doc, L"\r\n"), 13u);
+    EXPECT_EQ(3u, occurrences(doc, L"<button id= \"RecentFile"));
+    EXPECT_EQ(1u, occurrences(doc, L"label=\"3: f3.xlsx\" supertip=\"打开:  C:\\f3.xlsx\""));
+    EXPECT_EQ(0u, occurrences(doc, L"f4.xlsx"));
+    EXPECT_EQ(13u, occurrences(doc, L"\r\n"));
     EXPECT_EQ(doc, fileMenuDocument({five[0], five[1], five[2]}));
 }
 
 TEST(FileMenuDocument, EscapesNameAndPath) {
     const std::wstring doc = fileMenuDocument({entryOf(L"C:\\A&B\\x\"y<z\t.xls")});
-    EXPECT_EQ(occurrences(doc, L"<button id= \"RecentFile1\" label=\"1: x&quot;y&lt;z&#9;.xls\" "
+    EXPECT_EQ(1u,
+              occurrences(doc, L"<button id= \"RecentFile1\" label=\"1: x&quot;y&lt;z&#9;.xls\" "
                                L"supertip=\"打开:  C:\\A&amp;B\\x&quot;y&lt;z&#9;.xls\" tag=\"二\" "
-                               L"getVisible=\"GetVisibleI\" onAction=\"OpenFile\"/>"),
-              1u);
+                               L"getVisible=\"GetVisibleI\" onAction=\"OpenFile\"/>"));
     // Replacements keep the length: they must not pass for plain text.
     const std::wstring mended = fileMenuDocument({entryOf(L"C:\\a" + unit(0x01) + L"b" + unit(0xDC00) + L".xls"), entryOf(L"C:\\ok.xls")});
-    EXPECT_EQ(occurrences(mended, L"label=\"1: a" + kReplacement + L"b" + kReplacement + L".xls\""), 1u);
-    EXPECT_EQ(occurrences(mended, L"label=\"2: ok.xls\" supertip=\"打开:  C:\\ok.xls\""), 1u);
+    EXPECT_EQ(1u, occurrences(mended, L"label=\"1: a" + kReplacement + L"b" + kReplacement + L".xls\""));
+    EXPECT_EQ(1u, occurrences(mended, L"label=\"2: ok.xls\" supertip=\"打开:  C:\\ok.xls\""));
     EXPECT_EQ(mended.find(wchar_t(0x01)), std::wstring::npos);
 }
 
@@ -117,24 +117,24 @@ std::size_t attributeLength(const std::wstring& doc, const std::wstring& name, i
 
 TEST(FileMenuDocument, PathsAndNamesUpToTheSchemaLimitAreWrittenWhole) {
     const std::wstring path = L"C:\\" + std::wstring(1019 - 3 - 5, L'p') + L".xlsx";  // 1019: "打开:  " makes 1024
-    ASSERT_EQ(path.size(), 1019u);
+    ASSERT_EQ(1019u, path.size());
     const std::wstring doc = fileMenuDocument({entryOf(path)});
-    EXPECT_EQ(occurrences(doc, L"supertip=\"打开:  " + path + L"\""), 1u);
-    EXPECT_EQ(attributeLength(doc, L"supertip"), 1024u);
+    EXPECT_EQ(1u, occurrences(doc, L"supertip=\"打开:  " + path + L"\""));
+    EXPECT_EQ(1024u, attributeLength(doc, L"supertip"));
     const std::wstring name(1021, L'n');  // "1: " makes 1024
-    EXPECT_EQ(attributeLength(fileMenuDocument({RecentEntry{name, name}}), L"label"), 1024u);
+    EXPECT_EQ(1024u, attributeLength(fileMenuDocument({RecentEntry{name, name}}), L"label"));
 }
 
 TEST(FileMenuDocument, LongerPathsAndNamesAreShortenedInTheMiddle) {
     const std::wstring path = L"\\\\?\\UNC\\server&co\\" + std::wstring(40000, L'd') + L"\\R&D.xlsx";
     const std::wstring doc = fileMenuDocument({entryOf(path), RecentEntry{path, path}});
-    EXPECT_EQ(attributeLength(doc, L"supertip"), 1024u);
-    EXPECT_EQ(occurrences(doc, L"supertip=\"打开:  \\\\?\\UNC\\server&amp;co\\ddd"), 2u);
-    EXPECT_EQ(occurrences(doc, L"ddd\\R&amp;D.xlsx\" tag="), 2u);
-    EXPECT_EQ(occurrences(doc, L"d\u2026d"), 3u);  // both supertips and the second label
-    EXPECT_EQ(attributeLength(doc, L"label", 2), 1024u);
-    EXPECT_EQ(attributeLength(doc, L"supertip", 2), 1024u);
-    EXPECT_EQ(occurrences(doc, L"label=\"1: R&amp;D.xlsx\""), 1u);
+    EXPECT_EQ(1024u, attributeLength(doc, L"supertip"));
+    EXPECT_EQ(2u, occurrences(doc, L"supertip=\"打开:  \\\\?\\UNC\\server&amp;co\\ddd"));
+    EXPECT_EQ(2u, occurrences(doc, L"ddd\\R&amp;D.xlsx\" tag="));
+    EXPECT_EQ(3u, occurrences(doc, L"d\u2026d"));  // both supertips and the second label
+    EXPECT_EQ(1024u, attributeLength(doc, L"label", 2));
+    EXPECT_EQ(1024u, attributeLength(doc, L"supertip", 2));
+    EXPECT_EQ(1u, occurrences(doc, L"label=\"1: R&amp;D.xlsx\""));
 }
 
 TEST(FileMenuDocument, ShorteningNeverSplitsACharacter) {
@@ -145,36 +145,36 @@ TEST(FileMenuDocument, ShorteningNeverSplitsACharacter) {
         const std::wstring doc = fileMenuDocument({entryOf(p)});
         EXPECT_EQ(doc.find(wchar_t(0xFFFD)), std::wstring::npos);
         EXPECT_LE(attributeLength(doc, L"supertip"), 1024u);
-        EXPECT_EQ(occurrences(doc, L"\u2026"), 2u);
+        EXPECT_EQ(2u, occurrences(doc, L"\u2026"));
     }
 }
 
 TEST(RecentButtonCount, ClampsTheHostCount) {
-    EXPECT_EQ(recentButtonCount(0), 0);
-    EXPECT_EQ(recentButtonCount(1), 1);
-    EXPECT_EQ(recentButtonCount(2), 2);
-    EXPECT_EQ(recentButtonCount(3), 3);
-    EXPECT_EQ(recentButtonCount(5), 3);
-    EXPECT_EQ(recentButtonCount(32767), 3);
-    EXPECT_EQ(recentButtonCount(32768), 3);
-    EXPECT_EQ(recentButtonCount(65537), 3);
-    EXPECT_EQ(recentButtonCount(1e300), 3);
-    EXPECT_EQ(recentButtonCount(std::numeric_limits<double>::infinity()), 3);
-    EXPECT_EQ(recentButtonCount(-1), 0);
-    EXPECT_EQ(recentButtonCount(-65535), 0);
-    EXPECT_EQ(recentButtonCount(-std::numeric_limits<double>::infinity()), 0);
-    EXPECT_EQ(recentButtonCount(std::nan("")), 0);
-    EXPECT_EQ(recentButtonCount(0.5), 0);
-    EXPECT_EQ(recentButtonCount(1.5), 2);
-    EXPECT_EQ(recentButtonCount(2.5), 2);
+    EXPECT_EQ(0, recentButtonCount(0));
+    EXPECT_EQ(1, recentButtonCount(1));
+    EXPECT_EQ(2, recentButtonCount(2));
+    EXPECT_EQ(3, recentButtonCount(3));
+    EXPECT_EQ(3, recentButtonCount(5));
+    EXPECT_EQ(3, recentButtonCount(32767));
+    EXPECT_EQ(3, recentButtonCount(32768));
+    EXPECT_EQ(3, recentButtonCount(65537));
+    EXPECT_EQ(3, recentButtonCount(1e300));
+    EXPECT_EQ(3, recentButtonCount(std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(0, recentButtonCount(-1));
+    EXPECT_EQ(0, recentButtonCount(-65535));
+    EXPECT_EQ(0, recentButtonCount(-std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(0, recentButtonCount(std::nan("")));
+    EXPECT_EQ(0, recentButtonCount(0.5));
+    EXPECT_EQ(2, recentButtonCount(1.5));
+    EXPECT_EQ(2, recentButtonCount(2.5));
 }
 
 TEST(RecentPositionOfId, ReadsTheLastCharacterAsADigit) {
-    EXPECT_EQ(recentPositionOfId(L"RecentFile1"), 1u);
-    EXPECT_EQ(recentPositionOfId(L"RecentFile3"), 3u);
-    EXPECT_EQ(recentPositionOfId(L"RecentFile0"), 0u);
-    EXPECT_EQ(recentPositionOfId(L"RecentFile12"), 2u);
-    EXPECT_EQ(recentPositionOfId(L"7"), 7u);
+    EXPECT_EQ(1u, recentPositionOfId(L"RecentFile1"));
+    EXPECT_EQ(3u, recentPositionOfId(L"RecentFile3"));
+    EXPECT_EQ(0u, recentPositionOfId(L"RecentFile0"));
+    EXPECT_EQ(2u, recentPositionOfId(L"RecentFile12"));
+    EXPECT_EQ(7u, recentPositionOfId(L"7"));
     EXPECT_FALSE(recentPositionOfId(L"").has_value());
     EXPECT_FALSE(recentPositionOfId(L"RecentFile").has_value());
     EXPECT_FALSE(recentPositionOfId(L"RecentFile1 ").has_value());

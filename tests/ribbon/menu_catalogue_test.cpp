@@ -49,15 +49,15 @@ int openMenusLeft(std::wstring_view line) {
 }
 
 TEST(MenuForTag, SelectsByExactTag) {
-    EXPECT_EQ(menuForTag(L"File"), LegacyMenu::File);
-    EXPECT_EQ(menuForTag(L"Edit"), LegacyMenu::Edit);
-    EXPECT_EQ(menuForTag(L"View"), LegacyMenu::View);
-    EXPECT_EQ(menuForTag(L"Insert"), LegacyMenu::Insert);
-    EXPECT_EQ(menuForTag(L"Format"), LegacyMenu::Format);
-    EXPECT_EQ(menuForTag(L"Tools"), LegacyMenu::Tools);
-    EXPECT_EQ(menuForTag(L"Date"), LegacyMenu::Data);
-    EXPECT_EQ(menuForTag(L"Windows"), LegacyMenu::Window);
-    EXPECT_EQ(menuForTag(L"Help"), LegacyMenu::Help);
+    EXPECT_EQ(LegacyMenu::File, menuForTag(L"File"));
+    EXPECT_EQ(LegacyMenu::Edit, menuForTag(L"Edit"));
+    EXPECT_EQ(LegacyMenu::View, menuForTag(L"View"));
+    EXPECT_EQ(LegacyMenu::Insert, menuForTag(L"Insert"));
+    EXPECT_EQ(LegacyMenu::Format, menuForTag(L"Format"));
+    EXPECT_EQ(LegacyMenu::Tools, menuForTag(L"Tools"));
+    EXPECT_EQ(LegacyMenu::Data, menuForTag(L"Date"));
+    EXPECT_EQ(LegacyMenu::Window, menuForTag(L"Windows"));
+    EXPECT_EQ(LegacyMenu::Help, menuForTag(L"Help"));
 }
 
 TEST(MenuForTag, RejectsEverythingElse) {
@@ -70,7 +70,7 @@ TEST(MenuForTag, RejectsEverythingElse) {
 
 TEST(FixedMenuDocument, AreTheExpectedTexts) {
     for (const FixedMenu& m : kFixedMenus) {
-        EXPECT_EQ(ribbon_test::toUtf8(fixedMenuDocument(m.menu)), ribbon_test::expectedText(m.file)) << m.file;
+        EXPECT_EQ(ribbon_test::expectedText(m.file), ribbon_test::toUtf8(fixedMenuDocument(m.menu))) << m.file;
         EXPECT_EQ(fixedMenuDocument(m.menu).data(), fixedMenuDocument(m.menu).data()) << m.file;
     }
     EXPECT_TRUE(fixedMenuDocument(LegacyMenu::File).empty());
@@ -80,21 +80,21 @@ TEST(FixedMenuDocument, FrameLinesAndSubmenus) {
     for (const FixedMenu& m : kFixedMenus) {
         const std::vector<std::wstring_view> lines = linesOf(fixedMenuDocument(m.menu));
         ASSERT_EQ(lines.size(), m.contentLines + 2) << m.file;
-        EXPECT_EQ(lines.front(), L"<menu xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">") << m.file;
-        EXPECT_EQ(lines.back(), L"</menu>") << m.file;
+        EXPECT_EQ(L"<menu xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">", lines.front()) << m.file;
+        EXPECT_EQ(L"</menu>", lines.back()) << m.file;
         for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
             EXPECT_FALSE(lines[i].empty()) << m.file << " line " << i;
             EXPECT_EQ(lines[i].find_first_of(L"\r\n"), std::wstring_view::npos) << m.file << " line " << i;
-            EXPECT_EQ(openMenusLeft(lines[i]), 0) << m.file << " line " << i;
+            EXPECT_EQ(0, openMenusLeft(lines[i])) << m.file << " line " << i;
         }
     }
 }
 
 TEST(FixedMenuDocument, RepeatedControlsAreSentEachTime) {
     const std::wstring_view edit = fixedMenuDocument(LegacyMenu::Edit);
-    EXPECT_EQ(ribbon_test::occurrences(edit, L"<button idMso=\"PasteSpecialDialog\" />"), 2u);
-    EXPECT_EQ(ribbon_test::occurrences(edit, L"<button idMso=\"PasteAsHyperlink\" />"), 3u);
-    EXPECT_EQ(ribbon_test::occurrences(fixedMenuDocument(LegacyMenu::Data), L"<button idMso=\"TableOpenInBrowser\" />"), 2u);
+    EXPECT_EQ(2u, ribbon_test::occurrences(edit, L"<button idMso=\"PasteSpecialDialog\" />"));
+    EXPECT_EQ(3u, ribbon_test::occurrences(edit, L"<button idMso=\"PasteAsHyperlink\" />"));
+    EXPECT_EQ(2u, ribbon_test::occurrences(fixedMenuDocument(LegacyMenu::Data), L"<button idMso=\"TableOpenInBrowser\" />"));
 }
 
 }  // namespace

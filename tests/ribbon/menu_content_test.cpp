@@ -8,20 +8,20 @@
 #include "ribbon/file_menu.h"
 #include "ribbon/menu_catalogue.h"
 #include "tests/ribbon/expected_text.h"
-#include "tests/ribbon/ribbon_com_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 namespace {
 
-using ribbon_test::RibbonComTest;
+using korvanta_test::AddinInExcel;
 
 const std::vector<std::wstring> kThreeFiles = {L"D:\\报表\\R&D <草稿>.xlsx", L"\\\\fs01\\共享\\Tom's \"final\".xlsm",
                                                L"Book3.xls"};
 
-class MenuContent : public RibbonComTest {
+class MenuContent : public AddinInExcel {
 protected:
     void SetUp() override {
-        RibbonComTest::SetUp();
-        connect();
+        AddinInExcel::SetUp();
+        connectAndClearCalls();
     }
 
     hostsim::CallbackResult menu(const wchar_t* tag, const wchar_t* id = L"rxMenu_wenjian") {
@@ -30,8 +30,8 @@ protected:
 
     std::wstring fileMenuText() {
         const hostsim::CallbackResult result = menu(L"File");
-        EXPECT_EQ(result.hr, S_OK);
-        EXPECT_EQ(result.type, VT_BSTR);
+        EXPECT_EQ(S_OK, result.hr);
+        EXPECT_EQ(VT_BSTR, result.type);
         return result.text;
     }
 
@@ -63,174 +63,174 @@ TEST_F(MenuContent, FixedMenusByTagWithoutAskingExcel) {
     for (const auto& m : menus) {
         const hostsim::CallbackResult inBar = menu(m.tag, L"rxMenu_bianji");
         const hostsim::CallbackResult inCombined = menu(m.tag, L"rxMenu_bianji1");
-        EXPECT_EQ(inBar.hr, S_OK);
-        EXPECT_EQ(ribbon_test::toUtf8(inBar.text), ribbon_test::expectedText(m.file));
+        EXPECT_EQ(S_OK, inBar.hr);
+        EXPECT_EQ(ribbon_test::expectedText(m.file), ribbon_test::toUtf8(inBar.text));
         EXPECT_EQ(inCombined.text, inBar.text);
     }
-    EXPECT_TRUE(m_excel->calls.empty());
+    EXPECT_TRUE(excel->calls.empty());
 }
 
 TEST_F(MenuContent, OtherTagsGetTheEmptyText) {
     for (const wchar_t* tag : {L"file", L"Data", L"Window", L"HELP", L"", L"Edit ", L"一"}) {
         const hostsim::CallbackResult result = menu(tag);
-        EXPECT_EQ(result.hr, S_OK);
-        EXPECT_EQ(result.type, VT_BSTR);
-        EXPECT_EQ(result.text, L"");
+        EXPECT_EQ(S_OK, result.hr);
+        EXPECT_EQ(VT_BSTR, result.type);
+        EXPECT_EQ(L"", result.text);
     }
-    EXPECT_TRUE(m_excel->calls.empty());
+    EXPECT_TRUE(excel->calls.empty());
 }
 
 TEST_F(MenuContent, FileMenuWithoutRecentFiles) {
-    EXPECT_EQ(ribbon_test::toUtf8(fileMenuText()), ribbon_test::expectedText("menu_file_none.xml"));
-    EXPECT_EQ(m_excel->calls, listCalls(0));
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_none.xml"), ribbon_test::toUtf8(fileMenuText()));
+    EXPECT_EQ(excel->calls, listCalls(0));
 }
 
 TEST_F(MenuContent, FileMenuWithOneAndThreeRecentFiles) {
-    m_excel->recentFiles = {L"C:\\Data\\Book1.xlsx"};
-    EXPECT_EQ(ribbon_test::toUtf8(fileMenuText()), ribbon_test::expectedText("menu_file_one.xml"));
-    EXPECT_EQ(m_excel->calls, listCalls(1));
-    m_excel->recentFiles = kThreeFiles;
-    m_excel->calls.clear();
-    EXPECT_EQ(ribbon_test::toUtf8(fileMenuText()), ribbon_test::expectedText("menu_file_three.xml"));
-    EXPECT_EQ(m_excel->calls, listCalls(3));
+    excel->recentFiles = {L"C:\\Data\\Book1.xlsx"};
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_one.xml"), ribbon_test::toUtf8(fileMenuText()));
+    EXPECT_EQ(excel->calls, listCalls(1));
+    excel->recentFiles = kThreeFiles;
+    excel->calls.clear();
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_three.xml"), ribbon_test::toUtf8(fileMenuText()));
+    EXPECT_EQ(excel->calls, listCalls(3));
     // Both File menus get the same document.
     EXPECT_EQ(menu(L"File", L"rxMenu_wenjian1").text, menu(L"File", L"rxMenu_wenjian").text);
 }
 
 TEST_F(MenuContent, FiveFilesListTheFirstThree) {
-    m_excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2&.xlsx", L"noslash.xls", L"C:\\4.xlsx", L"C:\\5.xlsx"};
-    EXPECT_EQ(fileMenuText(), fileMenuOf(m_excel->recentFiles));
-    EXPECT_EQ(m_excel->calls, listCalls(3));
+    excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2&.xlsx", L"noslash.xls", L"C:\\4.xlsx", L"C:\\5.xlsx"};
+    EXPECT_EQ(fileMenuText(), fileMenuOf(excel->recentFiles));
+    EXPECT_EQ(excel->calls, listCalls(3));
 }
 
 TEST_F(MenuContent, CountsBeyondSixteenBitsListThreeAndNegativeCountsNone) {
-    m_excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2.xlsx", L"C:\\3.xlsx", L"C:\\4.xlsx"};
+    excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2.xlsx", L"C:\\3.xlsx", L"C:\\4.xlsx"};
     for (double count : {32768.0, 65539.0, 4294967299.0}) {
-        m_excel->recentFilesCount = count;
-        m_excel->calls.clear();
-        EXPECT_EQ(fileMenuText(), fileMenuOf(m_excel->recentFiles)) << count;
-        EXPECT_EQ(m_excel->calls, listCalls(3)) << count;
+        excel->recentFilesCount = count;
+        excel->calls.clear();
+        EXPECT_EQ(fileMenuText(), fileMenuOf(excel->recentFiles)) << count;
+        EXPECT_EQ(excel->calls, listCalls(3)) << count;
     }
-    m_excel->recentFilesCount = -1;
-    m_excel->calls.clear();
+    excel->recentFilesCount = -1;
+    excel->calls.clear();
     EXPECT_EQ(fileMenuText(), fileMenuOf({}));
-    EXPECT_EQ(m_excel->calls, listCalls(0));
+    EXPECT_EQ(excel->calls, listCalls(0));
 }
 
 TEST_F(MenuContent, OpenFileOpensTheListedPathWithFourteenMissingArguments) {
-    m_excel->recentFiles = kThreeFiles;
+    excel->recentFiles = kThreeFiles;
     fileMenuText();
-    m_excel->calls.clear();
+    excel->calls.clear();
     const hostsim::CallbackResult result = press(L"RecentFile2");
-    EXPECT_EQ(result.hr, S_OK);
-    ASSERT_EQ(m_excel->opens.size(), 1u);
-    EXPECT_EQ(m_excel->opens[0].filename, kThreeFiles[1]);
-    EXPECT_EQ(m_excel->opens[0].argumentCount, 15u);
-    EXPECT_TRUE(m_excel->opens[0].optionalArgumentsMissing);
-    EXPECT_EQ(m_excel->opens[0].lcid, 1033u);
-    EXPECT_EQ(m_excel->calls, (std::vector<std::wstring>{L"Workbooks", L"Workbooks.Open"}));
+    EXPECT_EQ(S_OK, result.hr);
+    ASSERT_EQ(1u, excel->opens.size());
+    EXPECT_EQ(kThreeFiles[1], excel->opens[0].filename);
+    EXPECT_EQ(15u, excel->opens[0].argumentCount);
+    EXPECT_TRUE(excel->opens[0].optionalArgumentsMissing);
+    EXPECT_EQ(1033u, excel->opens[0].lcid);
+    EXPECT_EQ(excel->calls, (std::vector<std::wstring>{L"Workbooks", L"Workbooks.Open"}));
 }
 
 TEST_F(MenuContent, OpenFileRefusesButtonsOutsideTheTable) {
     // No File menu built yet: no table at all.
-    ribbon_test::RibbonComTest::expectFailure(press(L"RecentFile1"), DISP_E_BADINDEX);
-    m_excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
+    expectFailure(press(L"RecentFile1"), DISP_E_BADINDEX);
+    excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
     fileMenuText();
     for (const wchar_t* id : {L"RecentFile0", L"RecentFile3", L"RecentFile", L"", L"RecentFileX", L"RecentFile1 "}) {
         expectFailure(press(id), DISP_E_BADINDEX);
     }
-    EXPECT_TRUE(m_excel->opens.empty());
+    EXPECT_TRUE(excel->opens.empty());
 }
 
 TEST_F(MenuContent, ARebuiltShorterListLimitsOpenFile) {
-    m_excel->recentFiles = kThreeFiles;
+    excel->recentFiles = kThreeFiles;
     fileMenuText();
-    m_excel->recentFiles = {L"C:\\new.xlsx"};
+    excel->recentFiles = {L"C:\\new.xlsx"};
     fileMenuText();
     expectFailure(press(L"RecentFile3"), DISP_E_BADINDEX);
-    EXPECT_TRUE(m_excel->opens.empty());
-    EXPECT_EQ(press(L"RecentFile1").hr, S_OK);
-    ASSERT_EQ(m_excel->opens.size(), 1u);
-    EXPECT_EQ(m_excel->opens[0].filename, L"C:\\new.xlsx");
+    EXPECT_TRUE(excel->opens.empty());
+    EXPECT_EQ(S_OK, press(L"RecentFile1").hr);
+    ASSERT_EQ(1u, excel->opens.size());
+    EXPECT_EQ(L"C:\\new.xlsx", excel->opens[0].filename);
 }
 
 TEST_F(MenuContent, AnEmptyListKeepsTheEarlierTable) {
-    m_excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
+    excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
     fileMenuText();
-    m_excel->recentFiles.clear();
+    excel->recentFiles.clear();
     EXPECT_EQ(fileMenuText(), fileMenuOf({}));
-    EXPECT_EQ(press(L"RecentFile2").hr, S_OK);
-    ASSERT_EQ(m_excel->opens.size(), 1u);
-    EXPECT_EQ(m_excel->opens[0].filename, L"C:\\b.xlsx");
+    EXPECT_EQ(S_OK, press(L"RecentFile2").hr);
+    ASSERT_EQ(1u, excel->opens.size());
+    EXPECT_EQ(L"C:\\b.xlsx", excel->opens[0].filename);
 }
 
 TEST_F(MenuContent, FailingExcelCallsFailTheMenuAndKeepTheTable) {
-    m_excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
+    excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
     fileMenuText();
-    m_excel->recentFiles = {L"C:\\x.xlsx", L"C:\\y.xlsx", L"C:\\z.xlsx"};
+    excel->recentFiles = {L"C:\\x.xlsx", L"C:\\y.xlsx", L"C:\\z.xlsx"};
     const HRESULT failure = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
     for (DISPID member : {excel::kRecentFiles, excel::kCount, excel::kItem, excel::kPath}) {
-        m_excel->failures = {{member, failure}};
+        excel->failures = {{member, failure}};
         expectFailure(menu(L"File"), failure);
     }
-    m_excel->failures.clear();
+    excel->failures.clear();
     // Count promises more files than Item gives: the third Item fails.
-    m_excel->recentFilesCount = 3;
-    m_excel->recentFiles.resize(2);
+    excel->recentFilesCount = 3;
+    excel->recentFiles.resize(2);
     expectFailure(menu(L"File"), DISP_E_BADINDEX);
     // Nothing of the failed builds reached the table.
-    EXPECT_EQ(press(L"RecentFile2").hr, S_OK);
-    ASSERT_EQ(m_excel->opens.size(), 1u);
-    EXPECT_EQ(m_excel->opens[0].filename, L"C:\\b.xlsx");
+    EXPECT_EQ(S_OK, press(L"RecentFile2").hr);
+    ASSERT_EQ(1u, excel->opens.size());
+    EXPECT_EQ(L"C:\\b.xlsx", excel->opens[0].filename);
     expectFailure(press(L"RecentFile3"), DISP_E_BADINDEX);
 }
 
 TEST_F(MenuContent, FailingOpenIsReturnedAsExcelGaveIt) {
-    m_excel->recentFiles = {L"C:\\gone.xlsx"};
+    excel->recentFiles = {L"C:\\gone.xlsx"};
     fileMenuText();
-    m_excel->failures = {{excel::kWorkbooks, E_ACCESSDENIED}};
+    excel->failures = {{excel::kWorkbooks, E_ACCESSDENIED}};
     expectFailure(press(L"RecentFile1"), E_ACCESSDENIED);
-    EXPECT_TRUE(m_excel->opens.empty());
+    EXPECT_TRUE(excel->opens.empty());
     const HRESULT notFound = 0x800A03EC;  // Excel's own error for a file it cannot open
-    m_excel->failures = {{excel::kOpen, notFound}};
+    excel->failures = {{excel::kOpen, notFound}};
     expectFailure(press(L"RecentFile1"), notFound);
-    EXPECT_EQ(m_excel->opens.size(), 1u);  // asked once, not retried
+    EXPECT_EQ(1u, excel->opens.size());  // asked once, not retried
 }
 
 TEST_F(MenuContent, FailedControlReadsOpenAndBuildNothing) {
-    m_excel->recentFiles = {L"C:\\a.xlsx"};
+    excel->recentFiles = {L"C:\\a.xlsx"};
     fileMenuText();
-    m_excel->calls.clear();
+    excel->calls.clear();
     ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"RecentFile1", L"File");
     control->tagFailure = E_ACCESSDENIED;
     control->idFailure = E_UNEXPECTED;
     expectFailure(call(L"rxKorvanta_get", control.get()), E_ACCESSDENIED);
     expectFailure(call(L"OpenFile", control.get()), E_UNEXPECTED);
-    EXPECT_TRUE(m_excel->calls.empty());
-    EXPECT_TRUE(m_excel->opens.empty());
+    EXPECT_TRUE(excel->calls.empty());
+    EXPECT_TRUE(excel->opens.empty());
 }
 
 TEST_F(MenuContent, VtableCallersGetErrorInfoAndNoDocument) {
-    m_excel->failures = {{excel::kCount, E_FAIL}};
+    excel->failures = {{excel::kCount, E_FAIL}};
     ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"rxMenu_wenjian", L"File");
     BSTR document = SysAllocString(L"stale");
     BSTR stale = document;
-    EXPECT_EQ(m_connect->rxKorvanta_get(control.get(), &document), E_FAIL);
-    EXPECT_EQ(document, nullptr);
+    EXPECT_EQ(E_FAIL, callbacks->rxKorvanta_get(control.get(), &document));
+    EXPECT_EQ(nullptr, document);
     SysFreeString(stale);
     EXPECT_FALSE(korvanta_test::takeThreadError().value_or(korvanta_test::ThreadError{}).description.empty());
-    EXPECT_EQ(m_connect->rxKorvanta_get(control.get(), nullptr), E_POINTER);
-    EXPECT_EQ(m_connect->rxKorvanta_get(nullptr, &document), E_POINTER);
-    EXPECT_EQ(m_connect->OpenFile(nullptr), E_POINTER);
-    EXPECT_EQ(korvanta_test::referencesOf(control.get()), 1u);
+    EXPECT_EQ(E_POINTER, callbacks->rxKorvanta_get(control.get(), nullptr));
+    EXPECT_EQ(E_POINTER, callbacks->rxKorvanta_get(nullptr, &document));
+    EXPECT_EQ(E_POINTER, callbacks->OpenFile(nullptr));
+    EXPECT_EQ(1u, korvanta_test::referencesOf(control.get()));
 }
 
-class MenuContentUnconnected : public RibbonComTest {};
+class MenuContentUnconnected : public AddinInExcel {};
 
 TEST_F(MenuContentUnconnected, FixedMenusWorkAndTheFileMenuFails) {
     const hostsim::CallbackResult help = callWith(L"rxKorvanta_get", L"rxMenu_bangzhu", L"Help");
-    EXPECT_EQ(help.hr, S_OK);
-    EXPECT_EQ(ribbon_test::toUtf8(help.text), ribbon_test::expectedText("menu_help.xml"));
+    EXPECT_EQ(S_OK, help.hr);
+    EXPECT_EQ(ribbon_test::expectedText("menu_help.xml"), ribbon_test::toUtf8(help.text));
     expectFailure(callWith(L"rxKorvanta_get", L"rxMenu_wenjian", L"File"), E_POINTER);
 }
 

@@ -1,24 +1,24 @@
 // GetVisibleI, GetVisibleII and GetLabel as Office calls them.
 #include "ribbon/ribbon_callbacks.h"
 
-#include "tests/ribbon/ribbon_com_fixture.h"
+#include "tests/support/addin_in_excel.h"
 
 namespace {
 
 using hostsim::makeControl;
-using ribbon_test::RibbonComTest;
+using korvanta_test::AddinInExcel;
 
 constexpr const wchar_t* kTabs[] = {L"TabHome", L"TabInsert", L"TabPageLayoutExcel", L"TabFormulas",
                                     L"TabData", L"TabReview", L"TabView", L"TabDeveloper"};
 
-class RibbonCallbacks : public RibbonComTest {
+class RibbonCallbacks : public AddinInExcel {
 protected:
     void expectVisible(const wchar_t* callback, const wchar_t* id, const wchar_t* tag, VARIANT_BOOL expected) {
         const ComPtr<hostsim::FakeRibbonControl> control = makeControl(id, tag);
         const hostsim::CallbackResult result = call(callback, control.get());
-        EXPECT_EQ(result.hr, S_OK) << callback;
-        EXPECT_EQ(result.type, VT_BOOL) << callback;
-        EXPECT_EQ(result.boolean, expected) << callback << " id " << testing::PrintToString(std::wstring(id))
+        EXPECT_EQ(S_OK, result.hr) << callback;
+        EXPECT_EQ(VT_BOOL, result.type) << callback;
+        EXPECT_EQ(expected, result.boolean) << callback << " id " << testing::PrintToString(std::wstring(id))
                                             << " tag " << testing::PrintToString(std::wstring(tag));
         // One read of the one property the callback answers by.
         const bool byTag = std::wstring(callback) == L"GetVisibleI";
@@ -29,7 +29,7 @@ protected:
 
 TEST_F(RibbonCallbacks, VisibilityTagsFollowTheirSettings) {
     storeSetting(L"ShowAllMenu", L"0");
-    connect();
+    connectAndClearCalls();
     expectVisible(L"GetVisibleI", L"rxMenu_quanbu", L"一", VARIANT_FALSE);
     expectVisible(L"GetVisibleI", L"rxlable9", L"一", VARIANT_FALSE);
     expectVisible(L"GetVisibleI", L"RecentFile1", L"二", VARIANT_TRUE);
@@ -37,14 +37,14 @@ TEST_F(RibbonCallbacks, VisibilityTagsFollowTheirSettings) {
 
 TEST_F(RibbonCallbacks, RecentFilesHiddenLeavesTheCombinedMenu) {
     storeSetting(L"ShowRecentFiles", L"0");
-    connect();
+    connectAndClearCalls();
     expectVisible(L"GetVisibleI", L"RecentFile1", L"二", VARIANT_FALSE);
     expectVisible(L"GetVisibleI", L"RecentFile3", L"二", VARIANT_FALSE);
     expectVisible(L"GetVisibleI", L"rxMenu_quanbu", L"一", VARIANT_TRUE);
 }
 
 TEST_F(RibbonCallbacks, OtherTagsAreNeverVisible) {
-    connect();
+    connectAndClearCalls();
     for (const wchar_t* tag : {L"File", L"", L"一 ", L" 二", L"三", L"TabHome", L"ShowAllMenu"}) {
         expectVisible(L"GetVisibleI", L"rxMenu_quanbu", tag, VARIANT_FALSE);
     }
@@ -56,7 +56,7 @@ TEST_F(RibbonCallbacks, EachTabFollowsItsOwnSetting) {
     storeSetting(L"TabHome", L"0");
     storeSetting(L"TabView", L"false");  // only "0" hides
     storeSetting(L"TabDeveloper", L"0");
-    connect();
+    connectAndClearCalls();
     for (const wchar_t* tab : kTabs) {
         const bool hidden = std::wstring(tab) == L"TabHome" || std::wstring(tab) == L"TabDeveloper";
         expectVisible(L"GetVisibleII", tab, L"", hidden ? VARIANT_FALSE : VARIANT_TRUE);
@@ -64,7 +64,7 @@ TEST_F(RibbonCallbacks, EachTabFollowsItsOwnSetting) {
 }
 
 TEST_F(RibbonCallbacks, OtherIdsAreNeverVisibleTabs) {
-    connect();
+    connectAndClearCalls();
     for (const wchar_t* id : {L"tabhome", L"TABHOME", L"TabHome ", L" TabHome", L"", L"rxWordVBA", L"TabAddIns",
                               L"ShowAllMenu"}) {
         expectVisible(L"GetVisibleII", id, L"", VARIANT_FALSE);
@@ -74,7 +74,7 @@ TEST_F(RibbonCallbacks, OtherIdsAreNeverVisibleTabs) {
 }
 
 TEST_F(RibbonCallbacks, LabelsByIdAndEmptyOtherwise) {
-    connect();
+    connectAndClearCalls();
     const struct {
         const wchar_t* id;
         const wchar_t* label;
@@ -84,16 +84,16 @@ TEST_F(RibbonCallbacks, LabelsByIdAndEmptyOtherwise) {
     for (const auto& row : rows) {
         const ComPtr<hostsim::FakeRibbonControl> control = makeControl(row.id, L"一");
         const hostsim::CallbackResult result = call(L"GetLabel", control.get());
-        EXPECT_EQ(result.hr, S_OK);
-        EXPECT_EQ(result.type, VT_BSTR);
+        EXPECT_EQ(S_OK, result.hr);
+        EXPECT_EQ(VT_BSTR, result.type);
         EXPECT_EQ(result.text, row.label);
-        EXPECT_EQ(control->idReads, 1);
-        EXPECT_EQ(control->tagReads, 0);
+        EXPECT_EQ(1, control->idReads);
+        EXPECT_EQ(0, control->tagReads);
     }
 }
 
 TEST_F(RibbonCallbacks, FailedPropertyReadsAreReturned) {
-    connect();
+    connectAndClearCalls();
     const HRESULT failure = HRESULT_FROM_WIN32(ERROR_INVALID_STATE);
     ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"TabHome", L"一");
     control->tagFailure = failure;
@@ -104,13 +104,13 @@ TEST_F(RibbonCallbacks, FailedPropertyReadsAreReturned) {
 }
 
 TEST_F(RibbonCallbacks, VtableCallersGetTheFailureErrorInfoAndEmptyAnswers) {
-    connect();
+    connectAndClearCalls();
     ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"AboutMe", L"一");
     control->idFailure = E_ACCESSDENIED;
     IRibbonControl* argument = control.get();
     VARIANT_BOOL visible = VARIANT_TRUE;
-    EXPECT_EQ(m_connect->GetVisibleII(&argument, &visible), E_ACCESSDENIED);
-    EXPECT_EQ(visible, VARIANT_FALSE);
+    EXPECT_EQ(E_ACCESSDENIED, callbacks->GetVisibleII(&argument, &visible));
+    EXPECT_EQ(VARIANT_FALSE, visible);
     const auto error = korvanta_test::takeThreadError().value_or(korvanta_test::ThreadError{});
     const GUID& iid = error.iid;
     const std::wstring& description = error.description;
@@ -118,38 +118,38 @@ TEST_F(RibbonCallbacks, VtableCallersGetTheFailureErrorInfoAndEmptyAnswers) {
     EXPECT_FALSE(description.empty());
     BSTR label = SysAllocString(L"stale");
     BSTR stale = label;
-    EXPECT_EQ(m_connect->GetLabel(argument, &label), E_ACCESSDENIED);
-    EXPECT_EQ(label, nullptr);
+    EXPECT_EQ(E_ACCESSDENIED, callbacks->GetLabel(argument, &label));
+    EXPECT_EQ(nullptr, label);
     SysFreeString(stale);
     EXPECT_EQ(argument, control.get());  // an [in, out] control is never written
-    EXPECT_EQ(korvanta_test::referencesOf(control.get()), 1u);
+    EXPECT_EQ(1u, korvanta_test::referencesOf(control.get()));
 }
 
 TEST_F(RibbonCallbacks, NullArgumentsAreRefused) {
-    connect();
+    connectAndClearCalls();
     ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"TabHome", L"一");
     IRibbonControl* argument = control.get();
     IRibbonControl* none = nullptr;
     VARIANT_BOOL visible = VARIANT_TRUE;
-    EXPECT_EQ(m_connect->GetVisibleI(&argument, nullptr), E_POINTER);
-    EXPECT_EQ(m_connect->GetVisibleI(&none, &visible), E_POINTER);
-    EXPECT_EQ(visible, VARIANT_FALSE);
+    EXPECT_EQ(E_POINTER, callbacks->GetVisibleI(&argument, nullptr));
+    EXPECT_EQ(E_POINTER, callbacks->GetVisibleI(&none, &visible));
+    EXPECT_EQ(VARIANT_FALSE, visible);
     visible = VARIANT_TRUE;
-    EXPECT_EQ(m_connect->GetVisibleII(nullptr, &visible), E_POINTER);
-    EXPECT_EQ(visible, VARIANT_FALSE);
+    EXPECT_EQ(E_POINTER, callbacks->GetVisibleII(nullptr, &visible));
+    EXPECT_EQ(VARIANT_FALSE, visible);
     BSTR label = nullptr;
-    EXPECT_EQ(m_connect->GetLabel(argument, nullptr), E_POINTER);
-    EXPECT_EQ(m_connect->GetLabel(nullptr, &label), E_POINTER);
-    EXPECT_EQ(label, nullptr);
-    EXPECT_EQ(control->idReads + control->tagReads, 0);
+    EXPECT_EQ(E_POINTER, callbacks->GetLabel(argument, nullptr));
+    EXPECT_EQ(E_POINTER, callbacks->GetLabel(nullptr, &label));
+    EXPECT_EQ(nullptr, label);
+    EXPECT_EQ(0, control->idReads + control->tagReads);
     // Office passing a null object: refused with an exception, not a crash.
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR name = const_cast<LPOLESTR>(L"GetVisibleI");
-    ASSERT_EQ(m_addin->GetIDsOfNames(IID_NULL, &name, 1, 1033, &id), S_OK);
+    ASSERT_EQ(S_OK, addin->GetIDsOfNames(IID_NULL, &name, 1, 1033, &id));
     VARIANT nullControl;
     nullControl.vt = VT_DISPATCH;
     nullControl.pdispVal = nullptr;
-    expectFailure(hostsim::invokeMember(m_addin.get(), id, DISPATCH_METHOD, &nullControl, 1), E_POINTER);
+    expectFailure(hostsim::invokeMember(addin.get(), id, DISPATCH_METHOD, &nullControl, 1), E_POINTER);
 }
 
 }  // namespace

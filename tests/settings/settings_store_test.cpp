@@ -7,7 +7,7 @@
 
 using namespace korvanta_test;
 using settings::kSettingCount;
-using settings::kSettingNames;
+using settings::kSettings;
 using settings::SettingFlags;
 using settings::SettingTexts;
 
@@ -34,7 +34,7 @@ protected:
         writeRaw(HKEY_CURRENT_USER, kSettingsKey, name, type, bytes);
     }
     void storeAll(const std::string& text) {
-        for (const wchar_t* name : kSettingNames) store(name, REG_SZ, text);
+        for (const settings::Setting& setting : kSettings) store(setting.name, REG_SZ, text);
     }
     std::optional<std::pair<DWORD, std::string>> stored(const wchar_t* name) {
         return readRaw(HKEY_CURRENT_USER, kSettingsKey, name);
@@ -52,7 +52,7 @@ TEST_F(SettingsStore, FirstLoadCreatesTheKeyWithEveryValueShown) {
     settings::LoadSettings();
     for (std::size_t i = 0; i < kSettingCount; ++i) {
         SCOPED_TRACE(i);
-        expectStored(kSettingNames[i], REG_SZ, kStoredOne);
+        expectStored(kSettings[i].name, REG_SZ, kStoredOne);
         EXPECT_EQ(VARIANT_TRUE, SettingFlags[i]);
         // The text records what was read, which was nothing.
         EXPECT_EQ(L"", SettingTexts[i]);

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/interfaces.h"
+#include "addin/korvanta.h"
 #include "support/com_ptr.h"
 
 namespace korvanta_test {
