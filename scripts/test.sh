@@ -7,6 +7,9 @@ korvanta_prepare
 if [ "$arch" != i686 ]; then
   echo "32-bit Wine cannot run here: checking the shipped 32-bit DLL, then testing the $arch build"
   bash "$root/tests/check_dll.sh" "$root/build/i686/dll/Korvanta.dll" i686-w64-mingw32-objdump
+else
+  echo "Checking the shipped 64-bit DLL (its tests run in the 32-bit build's place where 32-bit Wine cannot)"
+  bash "$root/tests/check_dll.sh" "$root/build/x86_64/dll/Korvanta.dll" x86_64-w64-mingw32-objdump
 fi
 echo "Running the pure core's tests natively, under AddressSanitizer and UndefinedBehaviorSanitizer"
 [ -f "$root/build/native/CMakeCache.txt" ] || cmake -S "$root/tests/native" -B "$root/build/native" -G Ninja >/dev/null
@@ -14,3 +17,6 @@ cmake --build "$root/build/native"
 ctest --test-dir "$root/build/native" --output-on-failure
 echo "Running the tests of the $arch build under $(basename "$KORVANTA_WINE")"
 ctest --test-dir "$KORVANTA_BUILD" --output-on-failure
+echo "Building the installer packages and testing them under Wine"
+bash "$root/packaging/build.sh"
+bash "$root/tests/packaging/test_packages.sh"
