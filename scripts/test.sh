@@ -20,3 +20,5 @@ ctest --test-dir "$KORVANTA_BUILD" --output-on-failure
 echo "Building the installer packages and testing them under Wine"
 bash "$root/packaging/build.sh"
 bash "$root/tests/packaging/test_packages.sh"
+echo "Signing the DLLs and packages with a throw-away certificate and checking the signatures"
+bash "$root/tests/packaging/test_signing.sh"
