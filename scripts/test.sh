@@ -8,7 +8,7 @@ if [ "$arch" != i686 ]; then
   echo "32-bit Wine cannot run here: checking the shipped 32-bit DLL, then testing the $arch build"
   bash "$root/tests/check_dll.sh" "$root/build/i686/dll/Korvanta.dll" i686-w64-mingw32-objdump
 else
-  echo "Checking the shipped 64-bit DLL (its tests run in the 32-bit build's place where 32-bit Wine cannot)"
+  echo "Checking the shipped 64-bit DLL (its packages are tested under 64-bit Wine below)"
   bash "$root/tests/check_dll.sh" "$root/build/x86_64/dll/Korvanta.dll" x86_64-w64-mingw32-objdump
 fi
 echo "Running the pure core's tests natively, under AddressSanitizer and UndefinedBehaviorSanitizer"
