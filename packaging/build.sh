@@ -40,6 +40,10 @@ else
   echo "No signing certificate given (KORVANTA_SIGN_CERT/KORVANTA_SIGN_KEY or KORVANTA_SIGN_PKCS12): building unsigned"
 fi
 
+# Windows Installer compares the first three fields of a version.
+IFS=. read -r major minor build _ <<<"$version"
+upgrade_below="$major.$minor.$((build + 1))"
+
 work="$tools/wix"
 for arch in x86 x64; do
   for scope in user machine; do
@@ -49,7 +53,7 @@ for arch in x86 x64; do
     package="$out/Korvanta-$version-$arch-$scope.msi"
     # wixl wants File/@Source relative: it is resolved from the output folder.
     (cd "$out" && wixl -a "$arch" -I "$rows" -o "$package" \
-      -D Arch="$arch" -D Scope="$scope" -D Version="$version" -D VersionText="$KORVANTA_VERSION_TEXT" \
+      -D Arch="$arch" -D Scope="$scope" -D Version="$version" -D UpgradeBelow="$upgrade_below" -D VersionText="$KORVANTA_VERSION_TEXT" \
       -D ProductName="$KORVANTA_PRODUCT_NAME" -D Manufacturer="$KORVANTA_MAKER_NAME" -D MakerWeb="$KORVANTA_MAKER_WEB" \
       "$root/packaging/Korvanta.wxs")
     ! $sign || bash "$root/packaging/sign.sh" "$package"

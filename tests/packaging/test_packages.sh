@@ -71,19 +71,24 @@ check() {
   fi
 }
 
-# lifecycle ARCH SCOPE CHECKER-WINE CHECKER-ARCH: upgrade, downgrade, run, remove.
+# lifecycle ARCH SCOPE CHECKER-WINE CHECKER-ARCH: upgrade from an older
+# version, replace a build by a rebuild of the same version, refuse a
+# downgrade, run, remove.
 lifecycle() {
-  local arch=$1 scope=$2 current old
+  local arch=$1 scope=$2 current old rebuild
   current=$(package "$arch" "$scope")
   old="$work/older/Korvanta-$older-$arch-$scope.msi"
+  rebuild="$work/rebuild/Korvanta-$version-$arch-$scope.msi"
   echo "$arch-$scope package in the $(basename "$WINEPREFIX") prefix"
   msiexec 0 "install $older" /i "$(winpath "$old")"
   msiexec 0 "upgrade to $version" /i "$(winpath "$current")"
   msiexec 1605 "$older is gone after the upgrade" /x "$(product_code "$old")"
   check "$3" "$4" installed "$scope"
+  msiexec 0 "install another build of $version" /i "$(winpath "$rebuild")"
+  msiexec 1605 "the first build of $version is gone" /x "$(product_code "$current")"
   msiexec 1603 "downgrade to $older refused" /i "$(winpath "$old")"
   check "$3" "$4" installed "$scope"
-  msiexec 0 "uninstall" /x "$(winpath "$current")"
+  msiexec 0 "uninstall" /x "$(winpath "$rebuild")"
   check "$3" "$4" removed "$scope"
 }
 
@@ -144,9 +149,12 @@ for arch in x86 x64; do
       pass "a downgrade is refused with a message" || fail "no message refusing a downgrade"
   done
 done
-# The older build the upgrade starts from: the same DLLs, an older version.
+# The older build the upgrade starts from (the same DLLs, an older version),
+# and a second build of this version, with product codes of its own.
 KORVANTA_SIGN_CERT='' KORVANTA_SIGN_KEY='' KORVANTA_SIGN_PKCS12='' \
   bash "$root/packaging/build.sh" --version "$older" --out "$work/older" >/dev/null
+KORVANTA_SIGN_CERT='' KORVANTA_SIGN_KEY='' KORVANTA_SIGN_PKCS12='' \
+  bash "$root/packaging/build.sh" --out "$work/rebuild" >/dev/null
 
 runs32=false
 "$wine32" --version >/dev/null 2>&1 && runs32=true
