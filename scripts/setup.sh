@@ -23,7 +23,7 @@ tools=(
   x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump x86_64-w64-mingw32-widl
   /usr/lib/wine/wine64 /usr/lib/wine/wineserver
   Xvfb xdotool xwd convert
-  wixl msiinfo osslsigncode openssl iconv
+  wixl msiinfo osslsigncode openssl
 )
 # Only where the machine can run 32-bit programs at all does wine32 install it.
 tools_if_present=(/usr/lib/wine/wine)
