@@ -19,23 +19,16 @@ std::wstring guidText(REFGUID guid) {
     return text;
 }
 
-HKEY rootKey(Root root) noexcept { return root == Root::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER; }
-
-ServerIdentity thisServer() {
-    ServerIdentity identity;
-    identity.classId = guidText(CLSID_Connect);
-    identity.libraryId = guidText(LIBID_Korvanta);
-    identity.interfaceId = guidText(IID__Connect);
-    identity.marshalerClassId = guidText(CLSID_AutomationMarshaler);
-    identity.dllPath = module::path();
-    identity.dllFolder = identity.dllPath.substr(0, identity.dllPath.find_last_of(L'\\') + 1);
-    identity.typeLibraryHelp = L"" KORVANTA_TYPELIB_HELPSTRING;
-    identity.addinDescription = L"" KORVANTA_ADDIN_DESCRIPTION;
-#ifdef _WIN64
-    identity.win64 = true;
-#endif
-    return identity;
+HKEY rootKey(Root root) noexcept {
+    switch (root) {
+    case Root::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case Root::CurrentUser: return HKEY_CURRENT_USER;
+    case Root::LocalMachine: break;
+    }
+    return HKEY_LOCAL_MACHINE;
 }
+
+ServerIdentity thisServer() { return serverIdentity(module::path()); }
 
 HRESULT write(const RegistryValue& value) noexcept {
     RegKey key;
@@ -76,6 +69,22 @@ LONG deleteTree(HKEY parent, const std::wstring& name) noexcept {
 bool isGone(LONG status) noexcept { return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND; }
 
 }  // namespace
+
+ServerIdentity serverIdentity(const std::wstring& dllPath) {
+    ServerIdentity identity;
+    identity.classId = guidText(CLSID_Connect);
+    identity.libraryId = guidText(LIBID_Korvanta);
+    identity.interfaceId = guidText(IID__Connect);
+    identity.marshalerClassId = guidText(CLSID_AutomationMarshaler);
+    identity.dllPath = dllPath;
+    identity.dllFolder = dllPath.substr(0, dllPath.find_last_of(L'\\') + 1);
+    identity.typeLibraryHelp = L"" KORVANTA_TYPELIB_HELPSTRING;
+    identity.addinDescription = L"" KORVANTA_ADDIN_DESCRIPTION;
+#ifdef _WIN64
+    identity.win64 = true;
+#endif
+    return identity;
+}
 
 HRESULT registerServer() {
     const ServerIdentity identity = thisServer();

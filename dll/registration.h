@@ -2,7 +2,14 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+#include "dll/registration_table.h"
+
 namespace registration {
+
+// The identity of this build's server, with its DLL at `dllPath`.
+ServerIdentity serverIdentity(const std::wstring& dllPath);
 
 // Writes every entry of the registration table; the first failing write ends
 // registration with its error.

@@ -67,4 +67,67 @@ std::vector<RegistryKey> keysRemovedWhenEmpty(const ServerIdentity& id) {
     return {{Root::ClassesRoot, L"TypeLib\\" + id.libraryId}};
 }
 
+namespace {
+
+constexpr wchar_t kClassesKey[] = L"Software\\Classes\\";
+
+bool startsWith(const std::wstring& text, const std::wstring& start) { return text.compare(0, start.size(), start) == 0; }
+
+template <class Entry>
+Entry installed(Entry entry, InstallScope scope) {
+    const Root hive = scope == InstallScope::PerUser ? Root::CurrentUser : Root::LocalMachine;
+    if (entry.root == Root::ClassesRoot) entry.key = kClassesKey + entry.key;
+    entry.root = hive;
+    return entry;
+}
+
+}  // namespace
+
+std::vector<RegistryValue> installedValues(const ServerIdentity& identity, InstallScope scope) {
+    std::vector<RegistryValue> values = registrationValues(identity);
+    for (RegistryValue& value : values) value = installed(value, scope);
+    return values;
+}
+
+std::vector<RegistryKey> installedKeys(const ServerIdentity& identity, InstallScope scope) {
+    std::vector<RegistryKey> keys = registrationKeys(identity);
+    for (RegistryKey& key : keys) key = installed(key, scope);
+    return keys;
+}
+
+bool inViewSharedByPlatforms(Root root, const std::wstring& key) {
+    std::wstring classes;
+    if (root == Root::ClassesRoot) {
+        classes = key;
+    } else if (startsWith(key, kClassesKey)) {
+        classes = key.substr(std::wstring(kClassesKey).size());
+    } else {
+        return root == Root::CurrentUser;
+    }
+    return !startsWith(classes, L"CLSID\\") && !startsWith(classes, L"Interface\\");
+}
+
+namespace {
+
+bool writtenByBothPlatforms(const RegistryValue& value) {
+    // The type library's platform subkeys (win32, win64) differ by name.
+    const std::wstring platform = value.key.size() >= 6 ? value.key.substr(value.key.size() - 6) : L"";
+    return inViewSharedByPlatforms(value.root, value.key) && platform != L"\\win32" && platform != L"\\win64";
+}
+
+bool namesOwnFiles(const RegistryValue& value, const ServerIdentity& identity) {
+    const auto names = [&](const std::wstring& part) { return !part.empty() && value.text.find(part) != std::wstring::npos; };
+    return !value.isNumber && (names(identity.dllPath) || names(identity.dllFolder));
+}
+
+}  // namespace
+
+bool sameForBothPlatforms(const RegistryValue& installed, const ServerIdentity& identity) {
+    return writtenByBothPlatforms(installed) && !namesOwnFiles(installed, identity);
+}
+
+bool contestedByPlatforms(const RegistryValue& installed, const ServerIdentity& identity) {
+    return writtenByBothPlatforms(installed) && namesOwnFiles(installed, identity);
+}
+
 }  // namespace registration

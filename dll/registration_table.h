@@ -6,7 +6,7 @@
 
 namespace registration {
 
-enum class Root { ClassesRoot, CurrentUser };
+enum class Root { ClassesRoot, CurrentUser, LocalMachine };
 
 // The strings registration is made of, worked out by the caller.
 struct ServerIdentity {
@@ -45,5 +45,31 @@ struct RegistryKey {
 std::vector<RegistryKey> registrationKeys(const ServerIdentity& identity);
 // Parents that unregistration removes only when nothing else is left in them.
 std::vector<RegistryKey> keysRemovedWhenEmpty(const ServerIdentity& identity);
+
+// Where an installer package puts what registration writes: for the user who
+// installs (HKCU, no elevation) or for every user of the machine (HKLM).
+enum class InstallScope { PerUser, PerMachine };
+
+// The registration table as a package installs it for `scope`: the entries that
+// registration writes below HKCR go below Software\Classes of the scope's hive
+// (Windows shows them through HKCR), and the Excel add-in entry goes to the
+// scope's own Addins key. The same values, in the same order.
+std::vector<RegistryValue> installedValues(const ServerIdentity& identity, InstallScope scope);
+// The keys that removing such a package takes away (registrationKeys, moved the same way).
+std::vector<RegistryKey> installedKeys(const ServerIdentity& identity, InstallScope scope);
+
+// Whether a value lies where 64-bit Windows shows 32-bit and 64-bit programs
+// the same key: the ProgID and TypeLib keys and all of HKCU\Software other
+// than the classes' CLSID and Interface keys. HKLM\Software and the CLSID and
+// Interface keys are kept apart for 32-bit programs.
+bool inViewSharedByPlatforms(Root root, const std::wstring& key);
+// Whether the 32-bit and the 64-bit package both write this value, to the same
+// place and with the same data, so that it belongs in a part that both packages
+// share: removing one of them then leaves it for the other. A value naming the
+// package's own DLL or folder differs between the two.
+bool sameForBothPlatforms(const RegistryValue& installed, const ServerIdentity& identity);
+// Whether both packages write this value to the same place with their own
+// data (the type library's help folder): the last one installed wins.
+bool contestedByPlatforms(const RegistryValue& installed, const ServerIdentity& identity);
 
 }  // namespace registration

@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 
+#include "addin/korvanta.h"
 #include "host/interfaces.h"
 #include "dialogs/layout.h"
 #include "hostsim/dialog_user.h"
@@ -106,22 +107,39 @@ void setListCheck(HWND list, int entry, bool checked) {
 
 int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
+    // "--installed": Korvanta was installed by its per-machine package, which
+    // registers it for every user; otherwise the DLL named registers itself.
+    const bool installed = argc > 1 && std::wstring(argv[1]) == L"--installed";
     const std::wstring dllPath = argc > 1 ? argv[1] : L"Korvanta.dll";
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-    heading(L"Installing Korvanta (what regsvr32 does)");
-    HMODULE dll = LoadLibraryW(dllPath.c_str());
-    if (!dll) {
-        say(L"Cannot load " + dllPath + L"\n");
-        return 1;
-    }
-    const HRESULT registered = entry<HRESULT(STDAPICALLTYPE*)()>(dll, "DllRegisterServer")();
-    say(L"DllRegisterServer(" + dllPath + L") = " + result(registered) + L"\n");
     const wchar_t* addinKey = L"Software\\Microsoft\\Office\\Excel\\Addins\\Korvanta.Connect";
-    say(L"  HKCR\\Korvanta.Connect\\Clsid = " + registryText(HKEY_CLASSES_ROOT, L"Korvanta.Connect\\Clsid", nullptr) + L"\n");
-    say(L"  HKCU\\" + std::wstring(addinKey) + L"\n");
-    for (const wchar_t* name : {L"FriendlyName", L"Description", L"LoadBehavior"}) {
-        say(L"    " + std::wstring(name) + L" = " + registryText(HKEY_CURRENT_USER, addinKey, name) + L"\n");
+    HMODULE dll = nullptr;
+    if (installed) {
+        heading(L"Korvanta as its package installed it");
+        say(L"  HKCR\\Korvanta.Connect\\Clsid = " + registryText(HKEY_CLASSES_ROOT, L"Korvanta.Connect\\Clsid", nullptr) + L"\n");
+        wchar_t classId[40] = {};
+        StringFromGUID2(CLSID_Connect, classId, 40);
+        const std::wstring server = L"CLSID\\" + std::wstring(classId) + L"\\InprocServer32";
+        say(L"  HKCR\\" + server + L" = " + registryText(HKEY_CLASSES_ROOT, server.c_str(), nullptr) + L"\n");
+        say(L"  HKLM\\" + std::wstring(addinKey) + L" (Excel's add-in entry for every user)\n");
+        for (const wchar_t* name : {L"FriendlyName", L"Description", L"LoadBehavior"}) {
+            say(L"    " + std::wstring(name) + L" = " + registryText(HKEY_LOCAL_MACHINE, addinKey, name) + L"\n");
+        }
+    } else {
+        heading(L"Installing Korvanta (what regsvr32 does)");
+        dll = LoadLibraryW(dllPath.c_str());
+        if (!dll) {
+            say(L"Cannot load " + dllPath + L"\n");
+            return 1;
+        }
+        const HRESULT registered = entry<HRESULT(STDAPICALLTYPE*)()>(dll, "DllRegisterServer")();
+        say(L"DllRegisterServer(" + dllPath + L") = " + result(registered) + L"\n");
+        say(L"  HKCR\\Korvanta.Connect\\Clsid = " + registryText(HKEY_CLASSES_ROOT, L"Korvanta.Connect\\Clsid", nullptr) + L"\n");
+        say(L"  HKCU\\" + std::wstring(addinKey) + L"\n");
+        for (const wchar_t* name : {L"FriendlyName", L"Description", L"LoadBehavior"}) {
+            say(L"    " + std::wstring(name) + L" = " + registryText(HKEY_CURRENT_USER, addinKey, name) + L"\n");
+        }
     }
 
     heading(L"Excel starts");
@@ -141,6 +159,12 @@ int wmain(int argc, wchar_t** argv) {
     const HRESULT created = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, addin.putVoid());
     say(L"CoCreateInstance(Korvanta.Connect) = " + result(created) + L"\n");
     if (FAILED(created)) return 1;
+    if (!dll) {
+        dll = GetModuleHandleW(L"Korvanta.dll");
+        wchar_t loaded[MAX_PATH] = {};
+        GetModuleFileNameW(dll, loaded, MAX_PATH);
+        say(L"COM loaded " + std::wstring(loaded) + L"\n");
+    }
     ComPtr<_IDTExtensibility2> extensibility;
     addin->QueryInterface(IID__IDTExtensibility2, extensibility.putVoid());
     const HRESULT connected = extensibility->OnConnection(excel.get(), ext_cm_Startup, nullptr, nullptr);

@@ -13,6 +13,8 @@ packages=(
   googletest libxml2-utils g++                             # test framework sources, xmllint, native sanitizer build
   clang libclang-rt-14-dev libxml2-dev                     # libFuzzer targets, libxml2 as their oracle
   xvfb xdotool x11-apps imagemagick fonts-wqy-microhei     # screenshots of the dialogs
+  wixl msitools                                            # the installer packages, and reading them back
+  osslsigncode openssl                                     # Authenticode signing; the tests' throw-away certificate
 )
 
 # The tools the build, the tests and the demo call, by the name they call them.
@@ -22,6 +24,7 @@ tools=(
   x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump x86_64-w64-mingw32-widl
   /usr/lib/wine/wine64 /usr/lib/wine/wineserver
   Xvfb xdotool xwd convert
+  wixl msiinfo osslsigncode openssl
 )
 # Only where the machine can run 32-bit programs at all does wine32 install it.
 tools_if_present=(/usr/lib/wine/wine)

@@ -17,12 +17,12 @@ korvanta_run_arch() {
   if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo i686; else echo x86_64; fi
 }
 
-# korvanta_wine_setup ARCH: exports the Wine environment for ARCH and creates
-# its prefix on first use.
+# korvanta_wine_setup ARCH [PREFIX]: exports the Wine environment for ARCH and
+# creates its prefix (build/ARCH/wineprefix, or the one named) on first use.
 korvanta_wine_setup() {
   local arch=$1
   export KORVANTA_BUILD="$KORVANTA_ROOT/build/$arch"
-  export WINEPREFIX="$KORVANTA_BUILD/wineprefix"
+  export WINEPREFIX="$KORVANTA_BUILD/${2:-wineprefix}"
   export WINEDEBUG=-all
   if [ "$arch" = i686 ]; then
     export WINEARCH=win32 KORVANTA_WINE=/usr/lib/wine/wine
@@ -58,16 +58,16 @@ korvanta_wine_stop() {
   "$WINESERVER" -k </dev/null >/dev/null 2>&1 || true
 }
 
-# korvanta_prepare: installs what is missing, builds the shipped 32-bit DLL and
-# the build that runs here, and readies that build's Wine. Sets $arch.
+# korvanta_prepare: installs what is missing, builds both shipped DLLs (the
+# 32-bit and the 64-bit one, with the packages' checker) and everything of the
+# build that runs here, and readies that build's Wine. Sets $arch.
 korvanta_prepare() {
   "$KORVANTA_ROOT/scripts/setup.sh"
   arch=$(korvanta_run_arch)
-  if [ "$arch" = i686 ]; then
-    "$KORVANTA_ROOT/scripts/build.sh" i686
-  else
-    "$KORVANTA_ROOT/scripts/build.sh" i686 "$arch"
-  fi
+  local other=x86_64
+  [ "$arch" = i686 ] || other=i686
+  "$KORVANTA_ROOT/scripts/build.sh" --target Korvanta --target package_check "$other"
+  "$KORVANTA_ROOT/scripts/build.sh" "$arch"
   korvanta_wine_setup "$arch"
   korvanta_wine_start
   trap korvanta_wine_stop EXIT

@@ -24,5 +24,12 @@ if [ "$exports" != "$expected" ]; then
   echo "FAIL: $dll exports '$exports', expected '$expected'"
   status=1
 fi
-[ $status -eq 0 ] && echo "$dll: imports $(echo $imports); exports $exports"
+root=$(cd "$(dirname "$0")/.." && pwd)
+eval "$(cmake -P "$root/packaging/maker_values.cmake")"
+version=$(python3 "$root/tests/packaging/pe_version.py" "$dll") || version="none"
+if [ "$version" != "$KORVANTA_VERSION" ]; then
+  echo "FAIL: $dll has version record $version, expected $KORVANTA_VERSION"
+  status=1
+fi
+[ $status -eq 0 ] && echo "$dll: imports $(echo $imports); exports $exports; version $version"
 exit $status
