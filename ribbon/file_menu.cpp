@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cwchar>
+#include <new>
 #include <type_traits>
 
 #include "ribbon/menu_frame.h"
@@ -28,26 +29,33 @@ constexpr wchar_t kFileHead[] =
 
 // After the recent files, still on their line: the Page Setup button and the
 // separator are shown whether or not any file is listed.
-constexpr wchar_t kFileTail[] =
-    LR"(<button idMso="PageSetupPageDialog" /><menuSeparator id="rxAuditMiscSeparator_wenjian7" />)" KORVANTA_CRLF
-    LR"(<button idMso="FileCloseAll" />)" KORVANTA_CRLF
-    LR"(<button idMso="FileExit" />)" KORVANTA_CRLF
-    KORVANTA_MENU_CLOSE;
+#define KORVANTA_FILE_TAIL                                                                                 \
+    LR"(<button idMso="PageSetupPageDialog" /><menuSeparator id="rxAuditMiscSeparator_wenjian7" />)" KORVANTA_CRLF \
+    LR"(<button idMso="FileCloseAll" />)" KORVANTA_CRLF                                                     \
+    LR"(<button idMso="FileExit" />)" KORVANTA_CRLF                                                         \
+    KORVANTA_MENU_CLOSE
 
-// A recent-file button is its start up to the name (one constant per
-// position, so that the usual button is five copies), the file's name, the
-// supertip up to the path, the full path and the end. The blank after "id="
+// A recent-file button is its start up to the name, the file's name, the
+// supertip up to the path, the full path and its end. The blank after "id="
 // is the shipped text. The tag "二" lets the ShowRecentFiles setting hide the
 // buttons through GetVisibleI without the document changing.
 #define KORVANTA_RECENT_BUTTON_START(n) LR"(<button id= "RecentFile)" n LR"(" label=")" n LR"(: )"
-constexpr std::wstring_view kButtonStarts[kMaxRecentButtons] = {
+#define KORVANTA_RECENT_BUTTON_END LR"(" tag="二" getVisible="GetVisibleI" onAction="OpenFile"/>)"
+
+// The fixed text before each listed name, and the fixed text after the last
+// path or, with no file listed, after the head: joined where they meet, so
+// that a document of three files takes eight copies of fixed text, not eleven.
+constexpr std::wstring_view kBeforeName[kMaxRecentButtons] = {
     viewOf(KORVANTA_RECENT_BUTTON_START(L"1")),
-    viewOf(KORVANTA_RECENT_BUTTON_START(L"2")),
-    viewOf(KORVANTA_RECENT_BUTTON_START(L"3")),
+    viewOf(KORVANTA_RECENT_BUTTON_END KORVANTA_RECENT_BUTTON_START(L"2")),
+    viewOf(KORVANTA_RECENT_BUTTON_END KORVANTA_RECENT_BUTTON_START(L"3")),
 };
+constexpr wchar_t kBeforePath[] = LR"(" supertip="打开:  )";
+constexpr wchar_t kFileTail[] = KORVANTA_FILE_TAIL;
+constexpr wchar_t kLastButtonEndAndFileTail[] = KORVANTA_RECENT_BUTTON_END KORVANTA_FILE_TAIL;
 #undef KORVANTA_RECENT_BUTTON_START
-constexpr wchar_t kButtonSupertip[] = LR"(" supertip="打开:  )";
-constexpr wchar_t kButtonEnd[] = LR"(" tag="二" getVisible="GetVisibleI" onAction="OpenFile"/>)";
+#undef KORVANTA_RECENT_BUTTON_END
+#undef KORVANTA_FILE_TAIL
 
 // Office checks menu content against the customUI schema and drops the whole
 // menu when a label or supertip holds more than 1024 characters; a longer
@@ -67,63 +75,55 @@ bool isLowSurrogate(std::uint32_t c) noexcept { return c >= 0xDC00 && c <= 0xDFF
 
 // Characters written unchanged: everything below the surrogates or between
 // them and U+FFFE but "&", "<", the double quote and the C0 controls. Letters
-// and CJK text take the first test alone; below U+0040 a bit mask answers.
-constexpr std::uint64_t kPlainBelow40 =
-    0xFFFFFFFF00000000ull & ~(1ull << L'"') & ~(1ull << L'&') & ~(1ull << L'<');
+// and CJK text take the first test alone; blanks, digits and punctuation a
+// 32-bit mask, which a 32-bit processor shifts in one instruction.
+constexpr std::uint32_t kPlainFrom20 = ~((1u << (L'"' - 0x20)) | (1u << (L'&' - 0x20)) | (1u << (L'<' - 0x20)));
 
 bool isPlain(std::uint32_t c) noexcept {
     if (c - 0x40u < 0xD800u - 0x40u) return true;
-    if (c < 0x40u) return (kPlainBelow40 >> c) & 1u;
+    if (c - 0x20u < 0x20u) return (kPlainFrom20 >> (c - 0x20u)) & 1u;
     return c >= 0xE000u && c < 0xFFFEu;
 }
 
-// What the character at text[i], which is not plain, is written as, and how
-// many units of text it takes. With 16-bit wchar_t a supplementary character
-// is a surrogate pair; with 32-bit wchar_t it is one unit, and a surrogate
-// unit is never a character.
-struct Escape {
-    std::wstring_view written;
+// No unit of text is written as more than six units ("&quot;").
+constexpr std::size_t kLongestEscape = 6;
+
+// A reference of constant length: copied by a few moves, not a call.
+template <std::size_t N>
+wchar_t* putReference(const wchar_t (&reference)[N], wchar_t* out) noexcept {
+    std::wmemcpy(out, reference, N - 1);
+    return out + (N - 1);
+}
+
+// Writes the character at text[i], which is not plain, and says how many
+// units of text it took. With 16-bit wchar_t a supplementary character is a
+// surrogate pair; with 32-bit wchar_t it is one unit, and a surrogate unit is
+// never a character.
+struct Escaped {
+    wchar_t* out;
     std::size_t consumed;
 };
 
-Escape escapeAt(std::wstring_view text, std::size_t i) noexcept {
+Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out) noexcept {
     const std::uint32_t c = unitValue(text[i]);
     if (sizeof(wchar_t) == 2 && isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(unitValue(text[i + 1]))) {
-        return {text.substr(i, 2), 2};
+        out[0] = text[i];
+        out[1] = text[i + 1];
+        return {out + 2, 2};
     }
     switch (c) {
-    case L'&': return {viewOf(L"&amp;"), 1};
-    case L'<': return {viewOf(L"&lt;"), 1};
-    case L'"': return {viewOf(L"&quot;"), 1};
-    case L'\t': return {viewOf(L"&#9;"), 1};
-    case L'\n': return {viewOf(L"&#10;"), 1};
-    case L'\r': return {viewOf(L"&#13;"), 1};
+    case L'&': return {putReference(L"&amp;", out), 1};
+    case L'<': return {putReference(L"&lt;", out), 1};
+    case L'"': return {putReference(L"&quot;", out), 1};
+    case L'\t': return {putReference(L"&#9;", out), 1};
+    case L'\n': return {putReference(L"&#10;", out), 1};
+    case L'\r': return {putReference(L"&#13;", out), 1};
     default:
         // Beyond U+FFFF only with 32-bit wchar_t; below it, a surrogate
         // without its partner, U+FFFE, U+FFFF or another C0 control.
-        if (c > 0xFFFF && c <= 0x10FFFF) return {text.substr(i, 1), 1};
-        return {std::wstring_view(&kReplacement, 1), 1};
+        *out = c > 0xFFFF && c <= 0x10FFFF ? text[i] : kReplacement;
+        return {out + 1, 1};
     }
-}
-
-// The length of a text once escaped, and whether it is written unchanged.
-struct Measure {
-    std::size_t length;
-    bool plain;
-};
-
-Measure measureEscaped(std::wstring_view text) noexcept {
-    Measure measure{text.size(), true};
-    const wchar_t* const begin = text.data();
-    const wchar_t* const end = begin + text.size();
-    for (const wchar_t* p = begin; p != end; ++p) {
-        if (isPlain(unitValue(*p))) continue;
-        const Escape escape = escapeAt(text, static_cast<std::size_t>(p - begin));
-        measure.length += escape.written.size() - escape.consumed;
-        measure.plain = false;
-        p += escape.consumed - 1;
-    }
-    return measure;
 }
 
 wchar_t* copyText(std::wstring_view text, wchar_t* out) noexcept {
@@ -131,50 +131,36 @@ wchar_t* copyText(std::wstring_view text, wchar_t* out) noexcept {
     return out + text.size();
 }
 
-// Names and paths are short: a copy loop beats a call per run.
+// Names and paths are mostly plain: runs of plain units are copied and every
+// other character is escaped.
 wchar_t* writeEscaped(std::wstring_view text, wchar_t* out) noexcept {
     const wchar_t* const begin = text.data();
     const wchar_t* const end = begin + text.size();
-    for (const wchar_t* p = begin; p != end; ++p) {
-        const wchar_t c = *p;
-        if (isPlain(unitValue(c))) {
-            *out++ = c;
-            continue;
-        }
-        const Escape escape = escapeAt(text, static_cast<std::size_t>(p - begin));
-        out = copyText(escape.written, out);
-        p += escape.consumed - 1;
+    const wchar_t* p = begin;
+    while (p != end) {
+        while (p != end && isPlain(unitValue(*p))) *out++ = *p++;
+        if (p == end) break;
+        const Escaped escaped = writeEscape(text, static_cast<std::size_t>(p - begin), out);
+        out = escaped.out;
+        p += escaped.consumed;
     }
     return out;
 }
 
-// The two ways through the document: measuring it, and writing it. Measuring
-// notes which names and paths need no escaping, so that writing copies them
-// whole instead of looking at every character a second time.
-struct LengthCounter {
+// The two ways through the document: bounding its length from the pieces'
+// sizes alone, without looking at a character, and writing it.
+struct LengthBound {
     std::size_t length = 0;
-    std::uint32_t plainParts = 0;
-    unsigned part = 0;
 
     void fixed(std::wstring_view text) noexcept { length += text.size(); }
-    void escaped(std::wstring_view text) noexcept {
-        const Measure measure = measureEscaped(text);
-        length += measure.length;
-        if (measure.plain) plainParts |= 1u << part;
-        ++part;
-    }
+    void escaped(std::wstring_view text) noexcept { length += kLongestEscape * text.size(); }
 };
 
 struct TextWriter {
     wchar_t* out;
-    std::uint32_t plainParts;
-    unsigned part = 0;
 
     void fixed(std::wstring_view text) noexcept { out = copyText(text, out); }
-    void escaped(std::wstring_view text) noexcept {
-        out = ((plainParts >> part) & 1u) ? copyText(text, out) : writeEscaped(text, out);
-        ++part;
-    }
+    void escaped(std::wstring_view text) noexcept { out = writeEscaped(text, out); }
 };
 
 // Text that may stand for at most `limit` characters: a longer text keeps its
@@ -195,22 +181,19 @@ void fitted(std::wstring_view text, std::size_t limit, Sink& sink) noexcept {
     sink.escaped(text.substr(tailStart));
 }
 
-// The whole File document, in order: the one structure that both measuring
-// and writing follow, so that they cannot disagree. At most twelve escaped
-// parts (three entries, a name and a path each, each cut in two at most), so
-// one bit each fits the counters' masks.
+// The whole File document, in order: the one structure that both bounding
+// and writing follow, so that the bound holds whatever the entries.
 template <class Sink>
 void fileMenuPieces(const std::vector<RecentEntry>& entries, Sink& sink) noexcept {
     sink.fixed(viewOf(kFileHead));
     const std::size_t listed = entries.size() < kMaxRecentButtons ? entries.size() : kMaxRecentButtons;
     for (std::size_t i = 0; i < listed; ++i) {
-        sink.fixed(kButtonStarts[i]);
+        sink.fixed(kBeforeName[i]);
         fitted(entries[i].name, kMaxNameLength, sink);
-        sink.fixed(viewOf(kButtonSupertip));
+        sink.fixed(viewOf(kBeforePath));
         fitted(entries[i].path, kMaxPathLength, sink);
-        sink.fixed(viewOf(kButtonEnd));
     }
-    sink.fixed(viewOf(kFileTail));
+    sink.fixed(listed > 0 ? viewOf(kLastButtonEndAndFileTail) : viewOf(kFileTail));
 }
 
 }  // namespace
@@ -221,28 +204,29 @@ std::wstring fileNameOf(std::wstring_view path) {
 }
 
 std::wstring escapeAttribute(std::wstring_view text) {
-    std::wstring result(measureEscaped(text).length, L'\0');
-    writeEscaped(text, result.data());
+    std::wstring result;
+    if (text.size() > result.max_size() / kLongestEscape) throw std::bad_alloc();
+    result.resize(kLongestEscape * text.size());
+    result.resize(static_cast<std::size_t>(writeEscaped(text, result.data()) - result.data()));
     return result;
 }
 
-FileMenuLayout::FileMenuLayout(const std::vector<RecentEntry>& entries) noexcept : m_entries(entries) {
-    LengthCounter counter;
-    fileMenuPieces(m_entries, counter);
-    m_length = counter.length;
-    m_plainParts = counter.plainParts;
-}
-
-void FileMenuLayout::write(wchar_t* out) const noexcept {
-    TextWriter writer{out, m_plainParts};
-    fileMenuPieces(m_entries, writer);
+FileMenuText::FileMenuText(const std::vector<RecentEntry>& entries) {
+    LengthBound bound;
+    fileMenuPieces(entries, bound);
+    wchar_t* out = m_inline;
+    if (bound.length > kInlineCapacity) {
+        m_heap.reset(new wchar_t[bound.length]);
+        out = m_heap.get();
+    }
+    TextWriter writer{out};
+    fileMenuPieces(entries, writer);
+    m_length = static_cast<std::size_t>(writer.out - out);
 }
 
 std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries) {
-    const FileMenuLayout layout(entries);
-    std::wstring document(layout.length(), L'\0');
-    layout.write(document.data());
-    return document;
+    const FileMenuText text(entries);
+    return std::wstring(text.data(), text.length());
 }
 
 int recentButtonCount(double hostCount) noexcept {

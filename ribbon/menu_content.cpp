@@ -44,12 +44,11 @@ HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* do
         entries.push_back(RecentEntry{std::wstring(path.view()), fileNameOf(path.view())});
     }
 
-    const FileMenuLayout layout(entries);
-    RETURN_HR_IF(outOfMemory(), layout.length() > 0x7FFFFFF0u);
+    const FileMenuText menuText(entries);
+    RETURN_HR_IF(outOfMemory(), menuText.length() > 0x7FFFFFF0u);
     Bstr text;
-    *text.put() = SysAllocStringLen(nullptr, static_cast<UINT>(layout.length()));
+    *text.put() = SysAllocStringLen(menuText.data(), static_cast<UINT>(menuText.length()));
     RETURN_HR_IF(outOfMemory(), !text);
-    layout.write(text.get());
 
     recent.RecentCount = static_cast<short>(listed);
     // A list without files leaves the earlier table in place.
