@@ -78,13 +78,13 @@ bool isLowSurrogate(std::uint32_t c) noexcept { return c >= 0xDC00 && c <= 0xDFF
 
 // Characters written unchanged: everything below the surrogates or between
 // them and U+FFFE but "&", "<", the double quote and the C0 controls. Letters
-// and CJK text take the first test alone; blanks, digits and punctuation a
-// 32-bit mask, which a 32-bit processor shifts in one instruction.
-constexpr std::uint32_t kPlainFrom20 = ~((1u << (L'"' - 0x20)) | (1u << (L'&' - 0x20)) | (1u << (L'<' - 0x20)));
+// and CJK text take the first test alone; below U+0040 a bit mask answers.
+constexpr std::uint64_t kPlainBelow40 =
+    0xFFFFFFFF00000000ull & ~(1ull << L'"') & ~(1ull << L'&') & ~(1ull << L'<');
 
 bool isPlain(std::uint32_t c) noexcept {
     if (c - 0x40u < 0xD800u - 0x40u) return true;
-    if (c - 0x20u < 0x20u) return (kPlainFrom20 >> (c - 0x20u)) & 1u;
+    if (c < 0x40u) return (kPlainBelow40 >> c) & 1u;
     return c >= 0xE000u && c < 0xFFFEu;
 }
 
