@@ -4,6 +4,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cwchar>
+#include <new>
+#if WCHAR_MAX == 0xFFFF && (defined(__i386__) || defined(__x86_64__)) && defined(__GNUC__)
+#include <emmintrin.h>
+#endif
 #include <type_traits>
 
 #include "ribbon/menu_frame.h"
@@ -28,26 +32,33 @@ constexpr wchar_t kFileHead[] =
 
 // After the recent files, still on their line: the Page Setup button and the
 // separator are shown whether or not any file is listed.
-constexpr wchar_t kFileTail[] =
-    LR"(<button idMso="PageSetupPageDialog" /><menuSeparator id="rxAuditMiscSeparator_wenjian7" />)" KORVANTA_CRLF
-    LR"(<button idMso="FileCloseAll" />)" KORVANTA_CRLF
-    LR"(<button idMso="FileExit" />)" KORVANTA_CRLF
-    KORVANTA_MENU_CLOSE;
+#define KORVANTA_FILE_TAIL                                                                                 \
+    LR"(<button idMso="PageSetupPageDialog" /><menuSeparator id="rxAuditMiscSeparator_wenjian7" />)" KORVANTA_CRLF \
+    LR"(<button idMso="FileCloseAll" />)" KORVANTA_CRLF                                                     \
+    LR"(<button idMso="FileExit" />)" KORVANTA_CRLF                                                         \
+    KORVANTA_MENU_CLOSE
 
-// A recent-file button is its start up to the name (one constant per
-// position, so that the usual button is five copies), the file's name, the
-// supertip up to the path, the full path and the end. The blank after "id="
+// A recent-file button is its start up to the name, the file's name, the
+// supertip up to the path, the full path and its end. The blank after "id="
 // is the shipped text. The tag "二" lets the ShowRecentFiles setting hide the
 // buttons through GetVisibleI without the document changing.
 #define KORVANTA_RECENT_BUTTON_START(n) LR"(<button id= "RecentFile)" n LR"(" label=")" n LR"(: )"
-constexpr std::wstring_view kButtonStarts[kMaxRecentButtons] = {
+#define KORVANTA_RECENT_BUTTON_END LR"(" tag="二" getVisible="GetVisibleI" onAction="OpenFile"/>)"
+
+// The fixed text before each listed name, and the fixed text after the last
+// path or, with no file listed, after the head: joined where they meet, so
+// that a document of three files takes eight copies of fixed text, not eleven.
+constexpr std::wstring_view kBeforeName[kMaxRecentButtons] = {
     viewOf(KORVANTA_RECENT_BUTTON_START(L"1")),
-    viewOf(KORVANTA_RECENT_BUTTON_START(L"2")),
-    viewOf(KORVANTA_RECENT_BUTTON_START(L"3")),
+    viewOf(KORVANTA_RECENT_BUTTON_END KORVANTA_RECENT_BUTTON_START(L"2")),
+    viewOf(KORVANTA_RECENT_BUTTON_END KORVANTA_RECENT_BUTTON_START(L"3")),
 };
+constexpr wchar_t kBeforePath[] = LR"(" supertip="打开:  )";
+constexpr wchar_t kFileTail[] = KORVANTA_FILE_TAIL;
+constexpr wchar_t kLastButtonEndAndFileTail[] = KORVANTA_RECENT_BUTTON_END KORVANTA_FILE_TAIL;
 #undef KORVANTA_RECENT_BUTTON_START
-constexpr wchar_t kButtonSupertip[] = LR"(" supertip="打开:  )";
-constexpr wchar_t kButtonEnd[] = LR"(" tag="二" getVisible="GetVisibleI" onAction="OpenFile"/>)";
+#undef KORVANTA_RECENT_BUTTON_END
+#undef KORVANTA_FILE_TAIL
 
 // Office checks menu content against the customUI schema and drops the whole
 // menu when a label or supertip holds more than 1024 characters; a longer
@@ -77,53 +88,45 @@ bool isPlain(std::uint32_t c) noexcept {
     return c >= 0xE000u && c < 0xFFFEu;
 }
 
-// What the character at text[i], which is not plain, is written as, and how
-// many units of text it takes. With 16-bit wchar_t a supplementary character
-// is a surrogate pair; with 32-bit wchar_t it is one unit, and a surrogate
-// unit is never a character.
-struct Escape {
-    std::wstring_view written;
+// No unit of text is written as more than six units ("&quot;").
+constexpr std::size_t kLongestEscape = 6;
+
+// A reference of constant length: copied by a few moves, not a call.
+template <std::size_t N>
+wchar_t* putReference(const wchar_t (&reference)[N], wchar_t* out) noexcept {
+    std::wmemcpy(out, reference, N - 1);
+    return out + (N - 1);
+}
+
+// Writes the character at text[i], which is not plain, and says how many
+// units of text it took. With 16-bit wchar_t a supplementary character is a
+// surrogate pair; with 32-bit wchar_t it is one unit, and a surrogate unit is
+// never a character.
+struct Escaped {
+    wchar_t* out;
     std::size_t consumed;
 };
 
-Escape escapeAt(std::wstring_view text, std::size_t i) noexcept {
+Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out) noexcept {
     const std::uint32_t c = unitValue(text[i]);
     if (sizeof(wchar_t) == 2 && isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(unitValue(text[i + 1]))) {
-        return {text.substr(i, 2), 2};
+        out[0] = text[i];
+        out[1] = text[i + 1];
+        return {out + 2, 2};
     }
     switch (c) {
-    case L'&': return {viewOf(L"&amp;"), 1};
-    case L'<': return {viewOf(L"&lt;"), 1};
-    case L'"': return {viewOf(L"&quot;"), 1};
-    case L'\t': return {viewOf(L"&#9;"), 1};
-    case L'\n': return {viewOf(L"&#10;"), 1};
-    case L'\r': return {viewOf(L"&#13;"), 1};
+    case L'&': return {putReference(L"&amp;", out), 1};
+    case L'<': return {putReference(L"&lt;", out), 1};
+    case L'"': return {putReference(L"&quot;", out), 1};
+    case L'\t': return {putReference(L"&#9;", out), 1};
+    case L'\n': return {putReference(L"&#10;", out), 1};
+    case L'\r': return {putReference(L"&#13;", out), 1};
     default:
         // Beyond U+FFFF only with 32-bit wchar_t; below it, a surrogate
         // without its partner, U+FFFE, U+FFFF or another C0 control.
-        if (c > 0xFFFF && c <= 0x10FFFF) return {text.substr(i, 1), 1};
-        return {std::wstring_view(&kReplacement, 1), 1};
+        *out = c > 0xFFFF && c <= 0x10FFFF ? text[i] : kReplacement;
+        return {out + 1, 1};
     }
-}
-
-// The length of a text once escaped, and whether it is written unchanged.
-struct Measure {
-    std::size_t length;
-    bool plain;
-};
-
-Measure measureEscaped(std::wstring_view text) noexcept {
-    Measure measure{text.size(), true};
-    const wchar_t* const begin = text.data();
-    const wchar_t* const end = begin + text.size();
-    for (const wchar_t* p = begin; p != end; ++p) {
-        if (isPlain(unitValue(*p))) continue;
-        const Escape escape = escapeAt(text, static_cast<std::size_t>(p - begin));
-        measure.length += escape.written.size() - escape.consumed;
-        measure.plain = false;
-        p += escape.consumed - 1;
-    }
-    return measure;
 }
 
 wchar_t* copyText(std::wstring_view text, wchar_t* out) noexcept {
@@ -131,50 +134,90 @@ wchar_t* copyText(std::wstring_view text, wchar_t* out) noexcept {
     return out + text.size();
 }
 
-// Names and paths are short: a copy loop beats a call per run.
+// Where the 16-bit units of names and paths can be checked eight at a time:
+// x86 with SSE2. Every 64-bit x86 processor has it; 32-bit Windows (XP among
+// them) also runs on processors without it, so there the processor is asked.
+#if WCHAR_MAX == 0xFFFF && (defined(__i386__) || defined(__x86_64__)) && defined(__GNUC__)
+#define KORVANTA_PLAIN_BLOCKS 1
+
+bool hasSse2() noexcept {
+#ifdef __SSE2__
+    return true;
+#else
+    return __builtin_cpu_supports("sse2");
+#endif
+}
+
+struct Copied {
+    const wchar_t* in;
+    wchar_t* out;
+};
+
+// Copies blocks of eight units while a block holds only plain units below the
+// surrogates; stops at the first block holding any other unit, or with fewer
+// than eight left, and leaves the rest to be taken one by one.
+__attribute__((target("sse2"))) Copied copyPlainBlocks(const wchar_t* in, const wchar_t* end, wchar_t* out) noexcept {
+    const __m128i blank = _mm_set1_epi16(0x20);
+    const __m128i lastBelowSurrogates = _mm_set1_epi16(static_cast<short>(0xD7FF));
+    const __m128i quote = _mm_set1_epi16(L'"');
+    const __m128i ampersand = _mm_set1_epi16(L'&');
+    const __m128i lessThan = _mm_set1_epi16(L'<');
+    while (end - in >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+        // Unsigned saturating differences, zero from U+0020 to U+D7FF.
+        const __m128i outside = _mm_or_si128(_mm_subs_epu16(blank, units), _mm_subs_epu16(units, lastBelowSurrogates));
+        __m128i markup = _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, ampersand));
+        markup = _mm_or_si128(markup, _mm_cmpeq_epi16(units, lessThan));
+        const __m128i plain = _mm_andnot_si128(markup, _mm_cmpeq_epi16(outside, _mm_setzero_si128()));
+        if (_mm_movemask_epi8(plain) != 0xFFFF) break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), units);
+        in += 8;
+        out += 8;
+    }
+    return {in, out};
+}
+#endif
+
+// Names and paths are mostly plain: runs of plain units are copied, eight at
+// a time where the processor allows, and every other character is escaped.
 wchar_t* writeEscaped(std::wstring_view text, wchar_t* out) noexcept {
     const wchar_t* const begin = text.data();
     const wchar_t* const end = begin + text.size();
-    for (const wchar_t* p = begin; p != end; ++p) {
-        const wchar_t c = *p;
-        if (isPlain(unitValue(c))) {
-            *out++ = c;
-            continue;
+    const wchar_t* p = begin;
+#ifdef KORVANTA_PLAIN_BLOCKS
+    const bool blocks = hasSse2();
+#endif
+    while (p != end) {
+#ifdef KORVANTA_PLAIN_BLOCKS
+        if (blocks) {
+            const Copied copied = copyPlainBlocks(p, end, out);
+            p = copied.in;
+            out = copied.out;
         }
-        const Escape escape = escapeAt(text, static_cast<std::size_t>(p - begin));
-        out = copyText(escape.written, out);
-        p += escape.consumed - 1;
+#endif
+        while (p != end && isPlain(unitValue(*p))) *out++ = *p++;
+        if (p == end) break;
+        const Escaped escaped = writeEscape(text, static_cast<std::size_t>(p - begin), out);
+        out = escaped.out;
+        p += escaped.consumed;
     }
     return out;
 }
 
-// The two ways through the document: measuring it, and writing it. Measuring
-// notes which names and paths need no escaping, so that writing copies them
-// whole instead of looking at every character a second time.
-struct LengthCounter {
+// The two ways through the document: bounding its length from the pieces'
+// sizes alone, without looking at a character, and writing it.
+struct LengthBound {
     std::size_t length = 0;
-    std::uint32_t plainParts = 0;
-    unsigned part = 0;
 
     void fixed(std::wstring_view text) noexcept { length += text.size(); }
-    void escaped(std::wstring_view text) noexcept {
-        const Measure measure = measureEscaped(text);
-        length += measure.length;
-        if (measure.plain) plainParts |= 1u << part;
-        ++part;
-    }
+    void escaped(std::wstring_view text) noexcept { length += kLongestEscape * text.size(); }
 };
 
 struct TextWriter {
     wchar_t* out;
-    std::uint32_t plainParts;
-    unsigned part = 0;
 
     void fixed(std::wstring_view text) noexcept { out = copyText(text, out); }
-    void escaped(std::wstring_view text) noexcept {
-        out = ((plainParts >> part) & 1u) ? copyText(text, out) : writeEscaped(text, out);
-        ++part;
-    }
+    void escaped(std::wstring_view text) noexcept { out = writeEscaped(text, out); }
 };
 
 // Text that may stand for at most `limit` characters: a longer text keeps its
@@ -195,22 +238,19 @@ void fitted(std::wstring_view text, std::size_t limit, Sink& sink) noexcept {
     sink.escaped(text.substr(tailStart));
 }
 
-// The whole File document, in order: the one structure that both measuring
-// and writing follow, so that they cannot disagree. At most twelve escaped
-// parts (three entries, a name and a path each, each cut in two at most), so
-// one bit each fits the counters' masks.
+// The whole File document, in order: the one structure that both bounding
+// and writing follow, so that the bound holds whatever the entries.
 template <class Sink>
 void fileMenuPieces(const std::vector<RecentEntry>& entries, Sink& sink) noexcept {
     sink.fixed(viewOf(kFileHead));
     const std::size_t listed = entries.size() < kMaxRecentButtons ? entries.size() : kMaxRecentButtons;
     for (std::size_t i = 0; i < listed; ++i) {
-        sink.fixed(kButtonStarts[i]);
+        sink.fixed(kBeforeName[i]);
         fitted(entries[i].name, kMaxNameLength, sink);
-        sink.fixed(viewOf(kButtonSupertip));
+        sink.fixed(viewOf(kBeforePath));
         fitted(entries[i].path, kMaxPathLength, sink);
-        sink.fixed(viewOf(kButtonEnd));
     }
-    sink.fixed(viewOf(kFileTail));
+    sink.fixed(listed > 0 ? viewOf(kLastButtonEndAndFileTail) : viewOf(kFileTail));
 }
 
 }  // namespace
@@ -221,28 +261,29 @@ std::wstring fileNameOf(std::wstring_view path) {
 }
 
 std::wstring escapeAttribute(std::wstring_view text) {
-    std::wstring result(measureEscaped(text).length, L'\0');
-    writeEscaped(text, result.data());
+    std::wstring result;
+    if (text.size() > result.max_size() / kLongestEscape) throw std::bad_alloc();
+    result.resize(kLongestEscape * text.size());
+    result.resize(static_cast<std::size_t>(writeEscaped(text, result.data()) - result.data()));
     return result;
 }
 
-FileMenuLayout::FileMenuLayout(const std::vector<RecentEntry>& entries) noexcept : m_entries(entries) {
-    LengthCounter counter;
-    fileMenuPieces(m_entries, counter);
-    m_length = counter.length;
-    m_plainParts = counter.plainParts;
-}
-
-void FileMenuLayout::write(wchar_t* out) const noexcept {
-    TextWriter writer{out, m_plainParts};
-    fileMenuPieces(m_entries, writer);
+FileMenuText::FileMenuText(const std::vector<RecentEntry>& entries) {
+    LengthBound bound;
+    fileMenuPieces(entries, bound);
+    wchar_t* out = m_inline;
+    if (bound.length > kInlineCapacity) {
+        m_heap.reset(new wchar_t[bound.length]);
+        out = m_heap.get();
+    }
+    TextWriter writer{out};
+    fileMenuPieces(entries, writer);
+    m_length = static_cast<std::size_t>(writer.out - out);
 }
 
 std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries) {
-    const FileMenuLayout layout(entries);
-    std::wstring document(layout.length(), L'\0');
-    layout.write(document.data());
-    return document;
+    const FileMenuText text(entries);
+    return std::wstring(text.data(), text.length());
 }
 
 int recentButtonCount(double hostCount) noexcept {

@@ -2,7 +2,7 @@
 // and the pure rules of its recent-file buttons.
 #pragma once
 #include <cstddef>
-#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,22 +36,26 @@ std::wstring escapeAttribute(std::wstring_view text);
 // characters of a label or supertip is shortened in the middle with "…".
 std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries);
 
-// The same document measured once and then written into a caller's buffer of
-// exactly length() characters, so that a COM string can be filled without an
-// intermediate copy. The entries must outlive the layout.
-class FileMenuLayout {
+// The same document, written once into a buffer of its own, from which a COM
+// string is made with the allocator's single copy: every character of a name
+// or path is looked at once, where measuring the exact length first would take
+// a second pass. All documents but those with very long names or paths fit in
+// the object itself; the rest take one heap block (std::bad_alloc when none).
+class FileMenuText {
 public:
-    explicit FileMenuLayout(const std::vector<RecentEntry>& entries) noexcept;
-    FileMenuLayout(std::vector<RecentEntry>&&) = delete;  // would outlive its entries
+    explicit FileMenuText(const std::vector<RecentEntry>& entries);
+    FileMenuText(const FileMenuText&) = delete;
+    FileMenuText& operator=(const FileMenuText&) = delete;
+    const wchar_t* data() const noexcept { return m_heap ? m_heap.get() : m_inline; }
     std::size_t length() const noexcept { return m_length; }
-    void write(wchar_t* out) const noexcept;
 
 private:
-    const std::vector<RecentEntry>& m_entries;
+    // Three entries of about 340 characters of name and path each, all of
+    // them escaped at the longest, still fit: 16 KB of stack.
+    static constexpr std::size_t kInlineCapacity = 8192;
+    std::unique_ptr<wchar_t[]> m_heap;
     std::size_t m_length = 0;
-    // One bit per name or path part in document order: set when it needs no
-    // escaping and can be copied whole.
-    std::uint32_t m_plainParts = 0;
+    wchar_t m_inline[kInlineCapacity];  // written before it is read, never cleared
 };
 
 // How many buttons a host count gives: rounded as automation rounds a count

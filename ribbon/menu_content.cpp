@@ -40,12 +40,11 @@ HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* do
         entries.push_back(RecentEntry{std::wstring(path.view()), fileNameOf(path.view())});
     }
 
-    const FileMenuLayout layout(entries);
-    RETURN_HR_IF_MSG(E_OUTOFMEMORY, layout.length() > 0x7FFFFFF0u, kOutOfMemory);
+    const FileMenuText menuText(entries);
+    RETURN_HR_IF_MSG(E_OUTOFMEMORY, menuText.length() > 0x7FFFFFF0u, kOutOfMemory);
     Bstr text;
-    *text.put() = SysAllocStringLen(nullptr, static_cast<UINT>(layout.length()));
+    *text.put() = SysAllocStringLen(menuText.data(), static_cast<UINT>(menuText.length()));
     RETURN_HR_IF_MSG(E_OUTOFMEMORY, !text, kOutOfMemory);
-    layout.write(text.get());
 
     recent.RecentCount = static_cast<short>(listed);
     // A list without files leaves the earlier table in place.

@@ -9,6 +9,7 @@ export PATH=/usr/sbin:/usr/bin:/sbin:/bin${PATH:+:$PATH}
 packages=(
   cmake ninja-build python3
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools   # the cross compilers and widl
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32       # the win32-thread C++ runtime the DLL links
   wine wine64 wine32:i386 libwine-dev                      # Wine, its IDL files and stdole2.tlb
   googletest libxml2-utils g++                             # test framework sources, xmllint, native sanitizer build
   clang libclang-rt-14-dev libxml2-dev                     # libFuzzer targets, libxml2 as their oracle
@@ -20,8 +21,8 @@ packages=(
 # The tools the build, the tests and the demo call, by the name they call them.
 tools=(
   cmake ninja g++ clang++ python3 xmllint
-  i686-w64-mingw32-g++-posix i686-w64-mingw32-gcc-posix i686-w64-mingw32-windres i686-w64-mingw32-objdump i686-w64-mingw32-widl
-  x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump x86_64-w64-mingw32-widl
+  i686-w64-mingw32-g++-posix i686-w64-mingw32-gcc-posix i686-w64-mingw32-gcc-win32 i686-w64-mingw32-windres i686-w64-mingw32-objdump i686-w64-mingw32-widl
+  x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-gcc-win32 x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump x86_64-w64-mingw32-widl
   /usr/lib/wine/wine64 /usr/lib/wine/wineserver
   Xvfb xdotool xwd convert
   wixl msiinfo osslsigncode openssl

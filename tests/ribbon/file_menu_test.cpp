@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/ribbon/expected_text.h"
@@ -59,6 +60,25 @@ TEST(EscapeAttribute, CharactersXmlCannotCarryBecomeReplacements) {
     EXPECT_EQ(L"\U0001F600.xlsx", escapeAttribute(L"\U0001F600.xlsx"));
     // Other controls are XML characters and pass.
     EXPECT_EQ(escapeAttribute(unit(0x7F) + unit(0x85)), unit(0x7F) + unit(0x85));
+}
+
+// Long names are escaped in blocks of units where the processor allows: each
+// kind of character that is not written unchanged, at every offset of a name
+// longer than two blocks.
+TEST(EscapeAttribute, AtEveryOffsetOfALongName) {
+    const std::wstring plain = L"Quarterly report 2024 (final) - 季度报表.xlsx";
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"&", L"&amp;"},           {L"<", L"&lt;"},           {L"\"", L"&quot;"},
+        {L"\n", L"&#10;"},          {unit(0x01), kReplacement}, {unit(0xFFFE), kReplacement},
+        {unit(0xDC00), kReplacement}, {unit(0xFF01), unit(0xFF01)}, {L"\U0001F600", L"\U0001F600"},
+    };
+    for (const auto& [character, written] : cases) {
+        for (std::size_t i = 0; i <= plain.size(); ++i) {
+            const std::wstring head = plain.substr(0, i), tail = plain.substr(i);
+            EXPECT_EQ(head + written + tail, escapeAttribute(head + character + tail)) << "at " << i;
+        }
+    }
+    EXPECT_EQ(plain + plain, escapeAttribute(plain + plain));
 }
 
 TEST(FileMenuDocument, AreTheExpectedTexts) {
