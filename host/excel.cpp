@@ -24,16 +24,22 @@ HRESULT getObject(IDispatch* target, DISPID member, VARIANT* arguments, UINT arg
     return S_OK;
 }
 
-HRESULT getString(IDispatch* target, DISPID member, Bstr& out, const wchar_t* what) noexcept {
-    out.reset();
+// A property read as automation would coerce it into `type`.
+HRESULT getProperty(IDispatch* target, DISPID member, VARTYPE type, Variant& out, const wchar_t* what) noexcept {
     RETURN_HR_IF_MSG(E_POINTER, !target, what);
     std::wstring detail;
     Variant result;
     HRESULT hr = callDispatch(target, member, DISPATCH_PROPERTYGET, nullptr, 0, result.put(), detail);
     if (FAILED(hr)) return reportFailure(hr, what, detail);
-    Variant text;
-    hr = VariantChangeType(text.put(), result.get(), 0, VT_BSTR);
+    hr = VariantChangeType(out.put(), result.get(), 0, type);
     if (FAILED(hr)) return reportFailure(hr, what);
+    return S_OK;
+}
+
+HRESULT getString(IDispatch* target, DISPID member, Bstr& out, const wchar_t* what) noexcept {
+    out.reset();
+    Variant text;
+    RETURN_IF_FAILED(getProperty(target, member, VT_BSTR, text, what));
     *out.put() = text.get()->bstrVal;
     text.get()->vt = VT_EMPTY;  // the string now belongs to `out`
     return S_OK;
@@ -55,16 +61,9 @@ HRESULT recentFiles(IDispatch* application, ComPtr<IDispatch>& out) noexcept {
 
 HRESULT recentFilesCount(IDispatch* files, double& out) noexcept {
     out = 0;
-    const wchar_t* what = L"The number of Excel's recent files could not be read";
-    RETURN_HR_IF_MSG(E_POINTER, !files, what);
-    std::wstring detail;
-    Variant result;
-    HRESULT hr = callDispatch(files, kCount, DISPATCH_PROPERTYGET, nullptr, 0, result.put(), detail);
-    if (FAILED(hr)) return reportFailure(hr, what, detail);
     // Read as a double, so that a count of any size is seen as it is, never wrapped.
     Variant count;
-    hr = VariantChangeType(count.put(), result.get(), 0, VT_R8);
-    if (FAILED(hr)) return reportFailure(hr, what);
+    RETURN_IF_FAILED(getProperty(files, kCount, VT_R8, count, L"The number of Excel's recent files could not be read"));
     out = count->dblVal;
     return S_OK;
 }
