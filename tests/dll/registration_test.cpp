@@ -38,16 +38,6 @@ std::vector<std::wstring> subkeys(HKEY root, const std::wstring& key) {
     return names;
 }
 
-DWORD valueCount(HKEY root, const std::wstring& key) {
-    RegKey opened;
-    DWORD count = 0;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.put()) == ERROR_SUCCESS) {
-        RegQueryInfoKeyW(opened.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
-                         nullptr, nullptr);
-    }
-    return count;
-}
-
 class Registration : public KorvantaTest {
 protected:
     void SetUp() override {

@@ -10,14 +10,8 @@ seconds=${1:-4}
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$repo/build/fuzz
 
-# The customUI schema, found as tests/ribbon/validate_ribbon_xml.sh finds it.
-schema=${KORVANTA_CUSTOMUI_SCHEMA:-}
-if [ -n "$schema" ] && [ ! -f "$schema" ]; then
-  echo "KORVANTA_CUSTOMUI_SCHEMA names no file: $schema" >&2
-  exit 1
-fi
-[ -n "$schema" ] || [ ! -f "$repo/../shared/reference/customUI.libxml2.xsd" ] ||
-  schema=$repo/../shared/reference/customUI.libxml2.xsd
+source "$repo/tests/customui_schema.sh"
+korvanta_find_customui_schema "$repo"
 if [ -n "$schema" ]; then
   echo "File menu documents are validated against $schema"
 else

@@ -27,8 +27,11 @@
 #include "hostsim/unexpected_calls.h"
 #include "support/reg_key.h"
 #include "support/text.h"
+#include "tests/support/registry_probe.h"
 
 using namespace hostsim;
+using korvanta_test::keyExists;
+using korvanta_test::valueCount;
 using registration::InstallScope;
 using registration::RegistryValue;
 using registration::Root;
@@ -92,21 +95,6 @@ bool read(HKEY root, const std::wstring& key, const std::wstring& name, Stored& 
         while (!stored.text.empty() && stored.text.back() == L'\0') stored.text.pop_back();
     }
     return true;
-}
-
-DWORD valueCount(HKEY root, const std::wstring& key) {
-    RegKey opened;
-    DWORD count = 0;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) == ERROR_SUCCESS) {
-        RegQueryInfoKeyW(opened.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
-                         nullptr, nullptr);
-    }
-    return count;
-}
-
-bool keyExists(HKEY root, const std::wstring& key) {
-    RegKey opened;
-    return RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) == ERROR_SUCCESS;
 }
 
 // Every value of the table, with its type and data, and no other value in its

@@ -16,13 +16,8 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 readonly skipped=77
 readonly namespace=http://schemas.microsoft.com/office/2006/01/customui
 
-schema=${KORVANTA_CUSTOMUI_SCHEMA:-}
-if [ -n "$schema" ] && [ ! -f "$schema" ]; then
-  echo "KORVANTA_CUSTOMUI_SCHEMA names no file: $schema" >&2
-  exit 1
-fi
-[ -n "$schema" ] || [ ! -f "$repo/../shared/reference/customUI.libxml2.xsd" ] ||
-  schema=$repo/../shared/reference/customUI.libxml2.xsd
+source "$repo/tests/customui_schema.sh"
+korvanta_find_customui_schema "$repo"
 
 rm -rf "$folder"
 mkdir -p "$folder"

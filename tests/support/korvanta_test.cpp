@@ -112,11 +112,6 @@ std::optional<DWORD> readDword(HKEY root, const std::wstring& key, const wchar_t
     return value;
 }
 
-bool keyExists(HKEY root, const std::wstring& key) {
-    RegKey opened;
-    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.put()) == ERROR_SUCCESS;
-}
-
 void writeRaw(HKEY root, const std::wstring& key, const wchar_t* name, DWORD type, const std::string& bytes) {
     RegKey created;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, created.put(), nullptr));

@@ -12,6 +12,7 @@
 
 #include "addin/korvanta.h"
 #include "support/com_ptr.h"
+#include "tests/support/registry_probe.h"
 
 namespace korvanta_test {
 
@@ -43,7 +44,6 @@ std::optional<DWORD> readDword(HKEY root, const std::wstring& key, const wchar_t
 std::optional<std::pair<DWORD, std::string>> readRaw(HKEY root, const std::wstring& key, const wchar_t* name);
 // A text as the registry stores it, with or without its terminating NUL.
 std::string utf16Bytes(const std::wstring& text, bool withNul);
-bool keyExists(HKEY root, const std::wstring& key);
 void writeRaw(HKEY root, const std::wstring& key, const wchar_t* name, DWORD type, const std::string& bytes);
 void deleteTree(HKEY root, const std::wstring& key);
 
