@@ -2,6 +2,7 @@
 // that opens the maker's web page without closing the dialog.
 #include "dialogs/about_dialog.h"
 
+#include <commctrl.h>
 #include <olectl.h>
 #include <shellapi.h>
 
@@ -91,6 +92,26 @@ HCURSOR cursorFromIcon(HICON icon) noexcept {
     return cursor;
 }
 
+// The link's own window procedure, kept in its GWLP_USERDATA by the subclass below.
+LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(link, GWLP_USERDATA));
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+        if (wParam != (message == WM_CHAR ? L' ' : VK_SPACE)) break;
+        // Space opens the link as Enter does, once per press: the press is
+        // passed on as Enter, its release and character go nowhere.
+        if (message == WM_KEYDOWN && !(lParam & (1 << 30))) CallWindowProcW(original, link, WM_KEYDOWN, VK_RETURN, lParam);
+        return 0;
+    case WM_SETCURSOR:
+        // The dialog's pointing hand, rather than the system's.
+        if (SendMessageW(GetParent(link), WM_SETCURSOR, wParam, lParam)) return TRUE;
+        break;
+    }
+    return CallWindowProcW(original, link, message, wParam, lParam);
+}
+
 }  // namespace
 
 AboutDialog::AboutDialog() noexcept : ModalDialog(layout::kAboutDialog), m_shellExecute(ShellExecuteA) {}
@@ -98,6 +119,7 @@ AboutDialog::AboutDialog() noexcept : ModalDialog(layout::kAboutDialog), m_shell
 HRESULT AboutDialog::onLoad() {
     RETURN_IF_FAILED(showLogo());
     RETURN_IF_FAILED(setIcons());
+    makeSpaceOpenTheLink();
     // cmdOK is the default button (Enter) and, being IDOK, where focus starts;
     // Esc sends IDCANCEL, which closes the dialog as well.
     SendMessageW(window(), DM_SETDEFID, kCmdOk, 0);
@@ -110,9 +132,26 @@ HRESULT AboutDialog::showLogo() {
     RETURN_IF_FAILED(loadLogo(picture));
     // The picture fills its box, which at the design DPI is the logo's own size.
     const layout::PixelRect box = pixels(layout::findControl(design(), kPicIcon)->box);
-    RETURN_IF_FAILED(renderPicture(picture.get(), box.width(), box.height(), m_logo));
-    SendMessageW(control(kPicIcon), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_logo.get()));
+    UniqueBitmap logo;
+    RETURN_IF_FAILED(renderPicture(picture.get(), box.width(), box.height(), logo));
+    // The picture box shows the new bitmap before the old one is freed.
+    SendMessageW(control(kPicIcon), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo.get()));
+    m_logo = std::move(logo);
     return S_OK;
+}
+
+// Drawn again from the JPEG, not stretched from the bitmap of the old DPI.
+HRESULT AboutDialog::onDpiChanged() { return showLogo(); }
+
+// A SysLink opens on Enter, not on Space, which a keyboard user presses on
+// anything that takes the focus. The label that stands in without Common
+// Controls 6 takes no focus and is left alone.
+void AboutDialog::makeSpaceOpenTheLink() noexcept {
+    HWND link = control(kLabelBlog);
+    if (GetWindowLongPtrW(link, GWL_STYLE) & WS_TABSTOP) {
+        SetWindowLongPtrW(link, GWLP_USERDATA, GetWindowLongPtrW(link, GWLP_WNDPROC));
+        SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(linkProc));
+    }
 }
 
 HRESULT AboutDialog::setIcons() noexcept {
@@ -133,13 +172,22 @@ void AboutDialog::onCommand(int id, int notification) {
     if (id == kCmdOk || id == IDCANCEL) {
         unload();
     } else if (id == kLabelBlog && notification == STN_CLICKED) {
+        // The stand-in label's click.
         openWebPage();
     }
 }
 
 void AboutDialog::onClose() { unload(); }
 
-bool AboutDialog::onMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+bool AboutDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_NOTIFY) {
+        // A click on the link, or Enter (or Space) while it has the focus; the
+        // dialog stays open.
+        const auto* notice = reinterpret_cast<const NMHDR*>(lParam);
+        if (notice->idFrom != kLabelBlog || (notice->code != NM_CLICK && notice->code != NM_RETURN)) return false;
+        openWebPage();
+        return true;
+    }
     if (message != WM_SETCURSOR || reinterpret_cast<HWND>(wParam) != control(kLabelBlog) || !m_linkCursor) return false;
     SetCursor(m_linkCursor);
     result = TRUE;

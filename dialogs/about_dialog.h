@@ -22,8 +22,10 @@ private:
     void onCommand(int id, int notification) override;
     void onClose() override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    HRESULT onDpiChanged() override;
 
     HRESULT showLogo();
+    void makeSpaceOpenTheLink() noexcept;
     HRESULT setIcons() noexcept;
     void openWebPage();
 

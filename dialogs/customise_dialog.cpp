@@ -28,8 +28,7 @@ HRESULT CustomiseDialog::onLoad() {
             return E_OUTOFMEMORY;
         }
     }
-    // The one column fills the list, beside the scroll bar when there is one.
-    SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+    fillListWidth();
 
     const Choices checked = choicesFromTexts(settings::SettingTexts);
     CheckDlgButton(window(), kCheckAll, checked[settings::kShowAllMenu] ? BST_CHECKED : BST_UNCHECKED);
@@ -38,7 +37,20 @@ HRESULT CustomiseDialog::onLoad() {
         ListView_SetCheckState(list, static_cast<int>(k), checked[settings::kFirstTab + k] ? TRUE : FALSE);
     }
 
+    // Enter presses 确定 wherever the focus is but on another push button, as
+    // in every Windows dialog; Esc is 取消 (onCommand).
+    SendMessageW(window(), DM_SETDEFID, kCommandOk, 0);
     SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(kCheckAll)), TRUE);
+    return S_OK;
+}
+
+// The one column fills the list, beside the scroll bar when there is one.
+void CustomiseDialog::fillListWidth() noexcept {
+    SendMessageW(control(kListBuiltin), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+}
+
+HRESULT CustomiseDialog::onDpiChanged() {
+    fillListWidth();
     return S_OK;
 }
 
@@ -56,12 +68,10 @@ void CustomiseDialog::onCommand(int id, int notification) {
         unload();
         break;
     case kCommandCancel:
+    case IDCANCEL:  // Esc, from the dialog manager
         unload();
         break;
     default:
-        // IDOK and IDCANCEL: the dialog manager's Enter on a control that is no
-        // push button, and Esc. This dialog has neither a default nor a cancel
-        // button, so both do nothing.
         break;
     }
 }

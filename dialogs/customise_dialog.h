@@ -13,7 +13,9 @@ private:
     HRESULT onLoad() override;
     void onCommand(int id, int notification) override;
     void onClose() override;
+    HRESULT onDpiChanged() override;
 
+    void fillListWidth() noexcept;
     void checkAllTabs(bool checked) noexcept;
     void store();
 };

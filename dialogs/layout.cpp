@@ -42,6 +42,18 @@ int scalePixels(int pixels, int dpi) noexcept {
     return scaled < 1 ? 1 : scaled;
 }
 
+Palette paletteFor(const DialogSpec& dialog, const ControlSpec* control, bool highContrast) noexcept {
+    const bool ownBackground = dialog.background == Background::HighlightText;
+    if (!highContrast) {
+        const bool ownText = control && control->colourSource == TextColour::Custom;
+        return {ownBackground ? Colour::HighlightText : Colour::ButtonFace, ownText ? Colour::Own : Colour::ButtonText};
+    }
+    if (control && control->kind == ControlKind::Link) {
+        return {ownBackground ? Colour::Window : Colour::ButtonFace, Colour::HotLight};
+    }
+    return ownBackground ? Palette{Colour::Window, Colour::WindowText} : Palette{Colour::ButtonFace, Colour::ButtonText};
+}
+
 void tabOrder(const DialogSpec& dialog, std::size_t* order) noexcept {
     for (std::size_t i = 0; i < dialog.controlCount; ++i) order[i] = i;
     // Insertion sort: a dozen entries, and equal tab indices keep table order.
@@ -67,16 +79,18 @@ const ControlSpec* findControl(const DialogSpec& dialog, int id) noexcept {
 namespace {
 using namespace customise;
 // The check-box captions begin with a blank, which keeps the text off the box.
+// Focus moves in reading order, top to bottom, then left to right; each frame
+// comes after what it encloses.
 constexpr ControlSpec kCustomiseControls[] = {
-    {kFrameShowCustom, ControlKind::GroupBox, L"请选择", {120, 120, 3495, 1095}, 4, nullptr, kSys, 0},
+    {kFrameShowCustom, ControlKind::GroupBox, L"请选择", {120, 120, 3495, 1095}, 2, nullptr, kSys, 0},
     {kCheckAll, ControlKind::CheckBox, L" 显示“全部”菜单", {720, 360, 2175, 375}, 0, nullptr, kSys, 0},
-    {kCheckRce, ControlKind::CheckBox, L" 显示最近打开的文档", {720, 720, 2175, 375}, 3, nullptr, kSys, 0},
-    {kFrameBuiltinTabs, ControlKind::GroupBox, L"请选择需显示的内置选项卡", {120, 1320, 3495, 1575}, 8, nullptr, kSys, 0},
-    {kListBuiltin, ControlKind::CheckList, nullptr, {240, 1680, 2295, 915}, 5, nullptr, kSys, 0},
-    {kCommandCheckAll, ControlKind::PushButton, L"全选", {2640, 1680, 855, 375}, 6, nullptr, kSys, 0},
-    {kCommandUnCheckAll, ControlKind::PushButton, L"全不选", {2640, 2400, 855, 375}, 7, nullptr, kSys, 0},
-    {kCommandOk, ControlKind::PushButton, L"确定", {240, 3000, 885, 375}, 1, nullptr, kSys, 0},
-    {kCommandCancel, ControlKind::PushButton, L"取消", {2640, 3000, 885, 375}, 2, nullptr, kSys, 0},
+    {kCheckRce, ControlKind::CheckBox, L" 显示最近打开的文档", {720, 720, 2175, 375}, 1, nullptr, kSys, 0},
+    {kFrameBuiltinTabs, ControlKind::GroupBox, L"请选择需显示的内置选项卡", {120, 1320, 3495, 1575}, 6, nullptr, kSys, 0},
+    {kListBuiltin, ControlKind::CheckList, nullptr, {240, 1680, 2295, 915}, 3, nullptr, kSys, 0},
+    {kCommandCheckAll, ControlKind::PushButton, L"全选", {2640, 1680, 855, 375}, 4, nullptr, kSys, 0},
+    {kCommandUnCheckAll, ControlKind::PushButton, L"全不选", {2640, 2400, 855, 375}, 5, nullptr, kSys, 0},
+    {kCommandOk, ControlKind::PushButton, L"确定", {240, 3000, 885, 375}, 7, nullptr, kSys, 0},
+    {kCommandCancel, ControlKind::PushButton, L"取消", {2640, 3000, 885, 375}, 8, nullptr, kSys, 0},
 };
 }  // namespace
 
@@ -112,10 +126,11 @@ constexpr ControlSpec kAboutControls[] = {
 };
 
 // A grey rule under the title, and a white one that gives it an etched look on
-// backgrounds that are not white.
+// backgrounds that are not white. With high contrast the rule takes the text's
+// colour and the white line the window's, which is where it does not show.
 constexpr LineSpec kAboutLines[] = {
-    {0, 6720, 1560, 1, kGrey},
-    {105, 5654, 2460, 2, kWhite},
+    {0, 6720, 1560, 1, kGrey, Colour::WindowText},
+    {105, 5654, 2460, 2, kWhite, Colour::Window},
 };
 }  // namespace
 

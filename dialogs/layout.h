@@ -61,6 +61,10 @@ struct ControlSpec {
     std::uint32_t colour;  // used with TextColour::Custom
 };
 
+// Where a colour the dialog paints with comes from: the design's own, or one
+// of the system's colours.
+enum class Colour { Own, ButtonFace, ButtonText, HighlightText, Window, WindowText, HotLight };
+
 // A line drawn on the dialog's background, from (x1, y) to (x2, y) in twips,
 // `pixels` wide at the design DPI.
 struct LineSpec {
@@ -69,6 +73,7 @@ struct LineSpec {
     int y;
     int pixels;
     std::uint32_t colour;
+    Colour highContrast;  // the system colour it takes with high contrast on
 };
 
 // The system colour a dialog's background takes.
@@ -96,6 +101,16 @@ int fontHeight(int tenthsOfPoint, int dpi) noexcept;
 // A pixel measure given at the design DPI, scaled to `dpi` (at least 1).
 int scalePixels(int pixels, int dpi) noexcept;
 
+// The background and text colours of `control` (nullptr: of the dialog itself).
+// With high contrast off they are the design's; with it on, every one is the
+// system's: window and window text on a dialog of its own colour, the link in
+// the system's link colour, and a button-face dialog as the system draws it.
+struct Palette {
+    Colour background;
+    Colour text;
+};
+Palette paletteFor(const DialogSpec& dialog, const ControlSpec* control, bool highContrast) noexcept;
+
 // The controls of `dialog` in tab order: `order` receives controlCount indices
 // into dialog.controls. Windows are created in this order, which is the order
 // the dialog manager moves focus in.
@@ -105,8 +120,9 @@ const ControlSpec* findControl(const DialogSpec& dialog, int id) noexcept;
 // ---- The customisation dialog -------------------------------------------
 
 namespace customise {
-// Control ids stay clear of IDOK (1) and IDCANCEL (2): the dialog manager sends
-// those for Enter and Esc, which this dialog must not treat as its buttons.
+// Control ids stay clear of IDOK (1) and IDCANCEL (2), which the dialog manager
+// sends of its own: Enter reaches 确定 as the default button, and the dialog
+// takes Esc's IDCANCEL for 取消.
 inline constexpr int kFrameShowCustom = 100;
 inline constexpr int kCheckAll = 101;
 inline constexpr int kCheckRce = 102;

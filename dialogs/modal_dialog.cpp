@@ -1,15 +1,19 @@
 // The shared shell of the dialogs: an in-memory template, windows laid out in
-// pixels from the twips tables, the owner taken at load and given back at
-// unload, and the dialog procedure that routes to the concrete dialog.
+// pixels from the twips tables at the DPI of their monitor, the owner taken at
+// load and given back at unload, and the dialog procedure that routes to the
+// concrete dialog.
 #include "dialogs/modal_dialog.h"
 
 #include <commctrl.h>
 
 #include <cstring>
 #include <new>
+#include <string>
 
+#include "dialogs/dpi_awareness.h"
 #include "support/hresult.h"
 #include "support/module.h"
+#include "support/visual_styles.h"
 
 namespace dialogs {
 namespace {
@@ -19,11 +23,24 @@ HRESULT lastError() noexcept {
     return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
 }
 
-int screenDpi() noexcept {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : layout::kDesignDpi;
+bool systemHighContrast() noexcept {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+int systemColourIndex(layout::Colour colour) noexcept {
+    switch (colour) {
+    case layout::Colour::ButtonFace: return COLOR_BTNFACE;
+    case layout::Colour::HighlightText: return COLOR_HIGHLIGHTTEXT;
+    case layout::Colour::Window: return COLOR_WINDOW;
+    case layout::Colour::HotLight: return COLOR_HOTLIGHT;
+    case layout::Colour::WindowText: return COLOR_WINDOWTEXT;
+    case layout::Colour::ButtonText:
+    case layout::Colour::Own: break;
+    }
+    return COLOR_BTNTEXT;
 }
 
 // A fixed dialog frame with a close box and neither minimise nor maximise box.
@@ -67,18 +84,22 @@ WindowKind windowKind(layout::ControlKind kind) noexcept {
     case layout::ControlKind::Label:
         return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case layout::ControlKind::Link:
-        // SS_NOTIFY: the label reports clicks and answers hit tests, so the
-        // dialog also hears WM_SETCURSOR for it.
-        return {L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
+        // A SysLink takes the focus and opens on Enter as on a click.
+        return {WC_LINK, WS_TABSTOP | WS_GROUP, 0};
     case layout::ControlKind::Picture:
         return {L"STATIC", SS_BITMAP, 0};
     }
     return {L"STATIC", 0, 0};
 }
 
+// Where Common Controls 6 is missing there is no SysLink: a label that reports
+// clicks (and so also hit tests, for the pointer) stands in for the link.
+constexpr WindowKind kLinkLabel{L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
+
 }  // namespace
 
-ModalDialog::ModalDialog(const layout::DialogSpec& design) noexcept : m_design(design) {}
+ModalDialog::ModalDialog(const layout::DialogSpec& design) noexcept
+    : m_design(design), m_highContrastQuery(systemHighContrast) {}
 
 ModalDialog::~ModalDialog() = default;
 
@@ -93,7 +114,16 @@ void ModalDialog::setLayoutDpi(int dpi) noexcept { m_requestedDpi = dpi; }
 // Exceptions (out of memory while building the template) reach the add-in
 // object's entry, which stops them.
 HRESULT ModalDialog::showModal() {
+    // Every window of the dialog is created inside these two: Common Controls
+    // 6 from the DLL's own manifest, and Per-Monitor DPI awareness. Both give
+    // the caller's state back when the dialog has closed.
+    const visual_styles::Scope visualStyles;
+    const dpi_awareness::PerMonitorScope perMonitor;
+    // Version 5 of the common controls knows no ICC_LINK_CLASS and may refuse
+    // the whole call for it: the link's class is asked for on its own.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    controls.dwICC = ICC_LINK_CLASS;
     InitCommonControlsEx(&controls);
     const std::vector<WORD> dialog = dialogTemplate(m_design.caption);
 
@@ -189,7 +219,9 @@ INT_PTR ModalDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     default: {
         INT_PTR result = 0;
-        if (!onMessage(message, wParam, lParam, result)) return FALSE;
+        if (!handleDisplayChange(message, wParam, lParam, result) && !onMessage(message, wParam, lParam, result)) {
+            return FALSE;
+        }
         SetWindowLongPtrW(m_window, DWLP_MSGRESULT, result);
         return TRUE;
     }
@@ -200,7 +232,11 @@ bool ModalDialog::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 
 HRESULT ModalDialog::load() {
     m_loaded = true;
-    m_dpi = m_requestedDpi > 0 ? m_requestedDpi : screenDpi();
+    // The monitor Excel's window is on decides the size; without an owner, the
+    // one the dialog is created on.
+    m_dpi = m_requestedDpi > 0 ? m_requestedDpi : dpi_awareness::windowDpi(m_ownerWindow ? m_ownerWindow : m_window);
+    m_highContrast = m_highContrastQuery();
+    dpi_awareness::keepDialogManagerOut(m_window);
     takeOwner();
     placeWindow();
     RETURN_IF_FAILED(createControls());
@@ -217,29 +253,33 @@ void ModalDialog::takeOwner() noexcept {
 }
 
 void ModalDialog::placeWindow() noexcept {
-    RECT frame{0, 0, layout::twipsToPixels(m_design.clientWidth, m_dpi), layout::twipsToPixels(m_design.clientHeight, m_dpi)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-
+    const SIZE size = frameSize(m_dpi);
     RECT area{};
     const bool onOwner = m_ownerWindow && GetWindowRect(m_ownerWindow, &area);
     if (!onOwner) SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    int x = area.left + (area.right - area.left - width) / 2;
-    int y = area.top + (area.bottom - area.top - height) / 2;
+    moveWithinWorkArea(area.left + (area.right - area.left - size.cx) / 2, area.top + (area.bottom - area.top - size.cy) / 2,
+                       size, area);
+}
 
-    // An owner partly off the screen must not push the dialog off it.
+SIZE ModalDialog::frameSize(int atDpi) const noexcept {
+    RECT frame{0, 0, layout::twipsToPixels(m_design.clientWidth, atDpi), layout::twipsToPixels(m_design.clientHeight, atDpi)};
+    dpi_awareness::adjustFrame(frame, m_window, atDpi);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// An owner partly off the screen, or a rectangle Windows suggests, must not
+// push the dialog off the work area of the monitor it is meant for.
+void ModalDialog::moveWithinWorkArea(int x, int y, SIZE size, const RECT& onMonitorOf) noexcept {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (GetMonitorInfoW(MonitorFromRect(&onMonitorOf, MONITOR_DEFAULTTONEAREST), &monitor)) {
         const RECT& work = monitor.rcWork;
-        if (x + width > work.right) x = work.right - width;
-        if (y + height > work.bottom) y = work.bottom - height;
+        if (x + size.cx > work.right) x = work.right - size.cx;
+        if (y + size.cy > work.bottom) y = work.bottom - size.cy;
         if (x < work.left) x = work.left;
         if (y < work.top) y = work.top;
     }
-    SetWindowPos(m_window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_window, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HRESULT ModalDialog::createControls() {
@@ -247,16 +287,23 @@ HRESULT ModalDialog::createControls() {
     layout::tabOrder(m_design, order.data());
     for (const std::size_t index : order) {
         const layout::ControlSpec& control = m_design.controls[index];
-        const WindowKind kind = windowKind(control.kind);
         const layout::PixelRect box = pixels(control.box);
-        HWND child = CreateWindowExW(kind.extendedStyle, kind.className, control.text ? control.text : L"",
-                                     WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top, box.width(), box.height(),
-                                     m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                     module::instance(), nullptr);
+        const auto create = [&](const WindowKind& kind, const wchar_t* text) {
+            return CreateWindowExW(kind.extendedStyle, kind.className, text, WS_CHILD | WS_VISIBLE | kind.style, box.left,
+                                   box.top, box.width(), box.height(), m_window,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), module::instance(), nullptr);
+        };
+        const wchar_t* text = control.text ? control.text : L"";
+        HWND child = nullptr;
+        if (control.kind == layout::ControlKind::Link) {
+            // A SysLink shows the marked-up part of its text as the link.
+            child = create(windowKind(control.kind), (L"<a>" + std::wstring(text) + L"</a>").c_str());
+            if (!child) child = create(kLinkLabel, text);
+        } else {
+            child = create(windowKind(control.kind), text);
+        }
         RETURN_HR_IF(lastError(), !child);
-        HFONT font = fontFor(control.font ? control.font : m_design.font);
-        RETURN_HR_IF(E_OUTOFMEMORY, !font);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        RETURN_IF_FAILED(setFont(child, control));
 
         if (control.kind == layout::ControlKind::CheckList) {
             const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
@@ -267,6 +314,13 @@ HRESULT ModalDialog::createControls() {
             RETURN_HR_IF(E_OUTOFMEMORY, SendMessageW(child, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column)) != 0);
         }
     }
+    return S_OK;
+}
+
+HRESULT ModalDialog::setFont(HWND child, const layout::ControlSpec& control) {
+    HFONT font = fontFor(control.font ? control.font : m_design.font);
+    RETURN_HR_IF(E_OUTOFMEMORY, !font);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return S_OK;
 }
 
@@ -298,23 +352,88 @@ void ModalDialog::drawLines(HDC dc) noexcept {
         const int width = layout::scalePixels(line.pixels, m_dpi);
         const int top = layout::twipsToPixels(line.y, m_dpi) - width / 2;
         const RECT band{layout::twipsToPixels(line.x1, m_dpi), top, layout::twipsToPixels(line.x2, m_dpi), top + width};
-        UniqueBrush brush(CreateSolidBrush(line.colour));
+        UniqueBrush brush(CreateSolidBrush(m_highContrast ? GetSysColor(systemColourIndex(line.highContrast)) : line.colour));
         if (brush) FillRect(dc, &band, brush.get());
     }
 }
 
 bool ModalDialog::colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept {
-    const bool highlightBackground = m_design.background == layout::Background::HighlightText;
     const layout::ControlSpec* design =
         message == WM_CTLCOLORDLG ? nullptr : layout::findControl(m_design, GetDlgCtrlID(control));
-    const bool ownColour = design && design->colourSource == layout::TextColour::Custom;
-    if (!highlightBackground && !ownColour) return false;
+    const layout::Palette palette = layout::paletteFor(m_design, design, m_highContrast);
+    // Button-face text on button face is what the dialog manager paints anyway.
+    if (palette.background == layout::Colour::ButtonFace && palette.text == layout::Colour::ButtonText) return false;
 
-    const int background = highlightBackground ? COLOR_HIGHLIGHTTEXT : COLOR_BTNFACE;
-    SetTextColor(dc, ownColour ? design->colour : GetSysColor(COLOR_BTNTEXT));
+    const int background = systemColourIndex(palette.background);
+    // A SysLink draws its link in the system's link colour whatever it is told.
+    SetTextColor(dc, palette.text == layout::Colour::Own ? design->colour : GetSysColor(systemColourIndex(palette.text)));
     SetBkColor(dc, GetSysColor(background));
     result = reinterpret_cast<INT_PTR>(GetSysColorBrush(background));
     return true;
+}
+
+bool ModalDialog::handleDisplayChange(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+    case dpi_awareness::kGetDpiScaledSize:
+        // Asked before a DPI change: the size is the layout's at the new DPI,
+        // not today's scaled, which rounding would make a pixel off.
+        *reinterpret_cast<SIZE*>(lParam) = frameSize(LOWORD(wParam));
+        result = TRUE;
+        return true;
+    case dpi_awareness::kDpiChanged: {
+        const int newDpi = HIWORD(wParam);
+        // Also sent when load moves the dialog onto its owner's monitor, whose
+        // DPI it is already laid out at.
+        if (newDpi > 0 && newDpi != m_dpi) {
+            const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
+            const HRESULT hr = layOutAgain(newDpi);
+            if (FAILED(hr)) {
+                if (SUCCEEDED(m_failure)) m_failure = hr;
+                unload();
+                return true;
+            }
+            moveWithinWorkArea(suggested.left, suggested.top, frameSize(m_dpi), suggested);
+        }
+        return true;
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        followSystemColours(message == WM_SYSCOLORCHANGE);
+        // Handled, but the dialog manager's own handling goes on too.
+        return false;
+    }
+    return false;
+}
+
+HRESULT ModalDialog::layOutAgain(int newDpi) {
+    m_dpi = newDpi;
+    // Before load has made the controls, the DPI is all there is to change.
+    if (m_fonts.empty()) return S_OK;
+    // The old fonts live until every control holds its new one.
+    const std::vector<Font> oldFonts = std::move(m_fonts);
+    m_fonts.clear();
+    for (std::size_t i = 0; i < m_design.controlCount; ++i) {
+        const layout::ControlSpec& design = m_design.controls[i];
+        HWND child = control(design.id);
+        const layout::PixelRect box = pixels(design.box);
+        SetWindowPos(child, nullptr, box.left, box.top, box.width(), box.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        RETURN_IF_FAILED(setFont(child, design));
+    }
+    RETURN_IF_FAILED(onDpiChanged());
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return S_OK;
+}
+
+void ModalDialog::followSystemColours(bool coloursChanged) noexcept {
+    const bool highContrast = m_highContrastQuery();
+    if (!coloursChanged && highContrast == m_highContrast) return;
+    m_highContrast = highContrast;
+    // Common controls keep their own copy of the system colours, renewed when
+    // their top-level window passes the change on.
+    for (std::size_t i = 0; coloursChanged && i < m_design.controlCount; ++i) {
+        SendMessageW(control(m_design.controls[i].id), WM_SYSCOLORCHANGE, 0, 0);
+    }
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void ModalDialog::unload() noexcept {

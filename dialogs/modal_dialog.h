@@ -22,8 +22,12 @@ public:
     void setHostApplication(IDispatch* application) noexcept;
     // SetOwnerWindow: the window that owns the dialog while it is loaded (may be null).
     void setOwnerWindow(HWND owner) noexcept;
-    // The DPI the layout is converted at; 0, the default, takes the screen's.
+    // The DPI the layout is converted at; 0, the default, takes that of the
+    // owner's monitor.
     void setLayoutDpi(int dpi) noexcept;
+    // Whether high contrast is on; the default asks Windows (SPI_GETHIGHCONTRAST).
+    using HighContrastQuery = bool (*)() noexcept;
+    void setHighContrastQuery(HighContrastQuery query) noexcept { m_highContrastQuery = query; }
 
     // Loads the dialog, runs it modally and returns once it is unloaded. A
     // failure to create or load it is returned; nothing is shown to the user.
@@ -44,6 +48,9 @@ protected:
     virtual void onClose() = 0;
     // Any other message; true when handled, with `result` as the dialog procedure's answer.
     virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    // After the windows and fonts have been laid out at a new DPI: what the
+    // dialog draws at a size of its own follows.
+    virtual HRESULT onDpiChanged() { return S_OK; }
 
     // Unload: the previous owner given back, the host application released, the
     // modal show ended. Runs once; later calls do nothing.
@@ -52,6 +59,7 @@ protected:
     HWND window() const noexcept { return m_window; }
     HWND control(int id) const noexcept { return GetDlgItem(m_window, id); }
     int dpi() const noexcept { return m_dpi; }
+    bool highContrast() const noexcept { return m_highContrast; }
     const layout::DialogSpec& design() const noexcept { return m_design; }
     layout::PixelRect pixels(const layout::TwipsRect& box) const noexcept { return layout::toPixels(box, m_dpi); }
 
@@ -62,10 +70,17 @@ private:
     void takeOwner() noexcept;
     void placeWindow() noexcept;
     HRESULT createControls();
+    HRESULT setFont(HWND child, const layout::ControlSpec& control);
     HFONT fontFor(const layout::FontSpec* font);
     bool paintLines();
     void drawLines(HDC dc) noexcept;
     bool colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept;
+    // DPI changes, system colours and high contrast while the dialog is shown.
+    bool handleDisplayChange(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    SIZE frameSize(int dpi) const noexcept;
+    void moveWithinWorkArea(int x, int y, SIZE size, const RECT& onMonitorOf) noexcept;
+    HRESULT layOutAgain(int dpi);
+    void followSystemColours(bool coloursChanged) noexcept;
 
     const layout::DialogSpec& m_design;
     ComPtr<IDispatch> m_hostApplication;
@@ -73,6 +88,8 @@ private:
     HWND m_previousOwner = nullptr;
     int m_requestedDpi = 0;
     int m_dpi = layout::kDesignDpi;
+    HighContrastQuery m_highContrastQuery;
+    bool m_highContrast = false;
 
     HWND m_window = nullptr;
     bool m_loaded = false;

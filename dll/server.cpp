@@ -6,6 +6,7 @@
 #include "support/com_object.h"
 #include "support/error_info.h"
 #include "support/hresult.h"
+#include "support/visual_styles.h"
 
 namespace {
 
@@ -29,12 +30,16 @@ public:
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    // Nothing is released here: COM references held at process exit are left
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    // No COM reference is released here: those held at process exit are left
     // alone, since calling into Office while Excel tears down crashes it.
     if (reason == DLL_PROCESS_ATTACH) {
         module::setInstance(instance);
         DisableThreadLibraryCalls(instance);
+    } else if (reason == DLL_PROCESS_DETACH && !reserved) {
+        // FreeLibrary: the process goes on, so the DLL's activation context
+        // is given back.
+        visual_styles::release();
     }
     return TRUE;
 }

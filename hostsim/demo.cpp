@@ -280,9 +280,13 @@ int wmain(int argc, wchar_t** argv) {
             seen += L"  [logo " + std::to_wstring(clientSize(GetDlgItem(dialog, ids::kPicIcon)).cx) + L"x" +
                     std::to_wstring(clientSize(GetDlgItem(dialog, ids::kPicIcon)).cy) + L"]\n";
             for (int id : {ids::kLabel1, ids::kLabel2, ids::kLabel7, ids::kLabel8, ids::kLabel3, ids::kLabel4, ids::kLabel5,
-                           ids::kLabel6, ids::kLabel9, ids::kLabelBlog}) {
-                seen += L"  " + textOf(GetDlgItem(dialog, id)) + (id == ids::kLabelBlog ? L"   (link)" : L"") + L"\n";
+                           ids::kLabel6, ids::kLabel9}) {
+                seen += L"  " + textOf(GetDlgItem(dialog, id)) + L"\n";
             }
+            // A SysLink's text is the address in markup: <a>...</a>.
+            std::wstring link = textOf(GetDlgItem(dialog, ids::kLabelBlog));
+            if (link.size() >= 7 && link.compare(0, 3, L"<a>") == 0) link = link.substr(3, link.size() - 7);
+            seen += L"  " + link + L"   (link)\n";
             seen += L"  [" + textOf(GetDlgItem(dialog, ids::kCmdOk)) + L"]\nThe user presses Enter.\n";
             pressKey(dialog, VK_RETURN);
             waitUntil([&] { return !IsWindow(dialog); });

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Pictures of the two dialogs for docs/: each is opened by the show_dialogs
 # driver under Wine's X11 driver, in a virtual desktop on a private Xvfb
-# display, with the dialogs' font "微软雅黑" mapped to WenQuanYi Micro Hei.
-# Writes docs/customise-dialog.png and docs/about-dialog.png.
+# display, with the dialogs' font "微软雅黑" mapped to WenQuanYi Micro Hei and
+# Wine's own visual style ("Light") on. Writes docs/customise-dialog.png and
+# docs/about-dialog.png at 96 DPI, and docs/customise-dialog-144dpi.png and
+# docs/about-dialog-144dpi.png with the screen set to 144 DPI (150%).
 # Usage: scripts/screenshots.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -56,7 +58,7 @@ link = multi("wqy-microhei.ttc,WenQuanYi Micro Hei")
 lines = [
     "Windows Registry Editor Version 5.00", "",
     r"[HKEY_CURRENT_USER\Software\Wine\Explorer]", '"Desktop"="Default"', "",
-    r"[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]", '"Default"="800x600"', "",
+    r"[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]", '"Default"="1000x740"', "",
     r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]", '"微软雅黑"="WenQuanYi Micro Hei"', "",
     r"[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]",
 ] + ['"%s"=%s' % (face, link) for face in ("Tahoma", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif")] + [""]
@@ -87,5 +89,17 @@ shoot() {
   echo "$picture"
 }
 
+# The screen's DPI, which Wine reads at start-up (each picture starts Wine anew).
+screen_dpi() {
+  "$KORVANTA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+  "$KORVANTA_WINE" reg add 'HKCU\Software\Wine\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+  "$WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+}
+
+screen_dpi 96
 shoot customise "$root/docs/customise-dialog.png"
 shoot about "$root/docs/about-dialog.png"
+screen_dpi 144
+shoot customise "$root/docs/customise-dialog-144dpi.png"
+shoot about "$root/docs/about-dialog-144dpi.png"
+screen_dpi 96

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks that a Korvanta.dll loads on a plain Windows machine: it imports only
-# Windows system DLLs (no MinGW runtime DLLs) and exports exactly the four
+# Windows system DLLs (no MinGW runtime DLLs), and from them only functions
+# that Windows XP has (tests/xp_imports.txt), and exports exactly the four
 # entry points of an in-process COM server, undecorated. Also holds the DLL to
 # its size budget, so that growth is a decision rather than an accident.
 # Usage: tests/check_dll.sh path/to/Korvanta.dll objdump
@@ -8,6 +9,7 @@ set -euo pipefail
 dll=$1
 objdump=${2:-objdump}
 listing=$("$objdump" -p "$dll")
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 allowed='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|comctl32|msvcrt|shlwapi)\.dll$'
 status=0
@@ -19,13 +21,24 @@ for import in $imports; do
   fi
 done
 
+# objdump lists each DLL's imports under its name: a tab, the hint-name
+# address, then the hint and the function's name.
+functions=$(awk -F'\t' '/DLL Name:/ { sub(/.*DLL Name: /, ""); dll = tolower($0); next }
+  dll && NF >= 3 && $2 ~ /^[0-9a-f]+$/ { split($3, words, " "); print dll, words[2] }' <<<"$listing" | sort -u)
+newer=$(comm -23 <(echo "$functions") <(grep -v '^#' "$root/tests/xp_imports.txt" | sort -u))
+while read -r from function; do
+  # A DLL that is no system DLL has already failed above.
+  [ -n "$from" ] && grep -Eq "$allowed" <<<"$from" || continue
+  echo "FAIL: $dll imports $from!$function, which is not among the functions Windows XP has (tests/xp_imports.txt); look it up at run time"
+  status=1
+done <<<"$newer"
+
 exports=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$listing" | sed -n 's/^\s*\[ *[0-9]*\] //p' | sort | tr '\n' ' ')
 expected='DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer '
 if [ "$exports" != "$expected" ]; then
   echo "FAIL: $dll exports '$exports', expected '$expected'"
   status=1
 fi
-root=$(cd "$(dirname "$0")/.." && pwd)
 eval "$(cmake -P "$root/packaging/maker_values.cmake")"
 version=$(python3 "$root/tests/packaging/pe_version.py" "$dll") || version="none"
 if [ "$version" != "$KORVANTA_VERSION" ]; then
@@ -46,5 +59,5 @@ if [ "$size" -gt "$budget" ]; then
   status=1
 fi
 
-[ $status -eq 0 ] && echo "$dll: imports $(echo $imports); exports $exports; version $version; $size bytes of $budget"
+[ $status -eq 0 ] && echo "$dll: imports $(wc -l <<<"$functions") functions, all in Windows XP, from $(echo $imports); exports $exports; version $version; $size bytes of $budget"
 exit $status

@@ -1,8 +1,9 @@
 // The About dialog, opened as the ribbon action opens it and worked by a user on
-// a second thread: what it shows, the ways to close it, the link, and what it
-// takes from and gives back to Excel.
+// a second thread: what it shows at each DPI and with high contrast, the ways
+// to close it, the link, and what it takes from and gives back to Excel.
 #include <windows.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -18,6 +19,7 @@
 #include "support/bstr.h"
 #include "support/module.h"
 #include "hostsim/dialog_user.h"
+#include "tests/dialogs/dialog_checks.h"
 #include "tests/support/korvanta_test.h"
 
 using namespace hostsim;
@@ -49,7 +51,7 @@ const ExpectedControl kExpected[] = {
     {kLabel5, L"Static", L"U  C :  " KORVANTA_MAKER_UC, {120, 240, 121, 17}, -12},
     {kLabel6, L"Static", L"MSN:  " KORVANTA_MAKER_MSN, {120, 256, 161, 17}, -12},
     {kLabel9, L"Static", L"我的博客:", {32, 280, 57, 17}, -12},
-    {kLabelBlog, L"Static", L"" KORVANTA_MAKER_WEB, {120, 280, 201, 25}, -12},
+    {kLabelBlog, L"SysLink", L"<a>" KORVANTA_MAKER_WEB "</a>", {120, 280, 201, 25}, -12},
     {kCmdOk, L"Button", L"确定", {344, 304, 68, 23}, -12},
 };
 
@@ -81,6 +83,36 @@ std::pair<COLORREF, COLORREF> coloursOf(HWND dialog, HWND control, UINT message 
     DeleteDC(dc);
     return {text, brush ? fill.lbColor : CLR_INVALID};
 }
+
+// The logo as the picture box shows it.
+SIZE logoSize(HWND dialog) {
+    BITMAP logo{};
+    auto image = reinterpret_cast<HBITMAP>(SendMessageW(GetDlgItem(dialog, kPicIcon), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (image) GetObjectW(image, sizeof logo, &logo);
+    return SIZE{logo.bmWidth, logo.bmHeight};
+}
+
+// System colours that no scheme has, set for one test and given back after it,
+// so that every colour shows which one it came from.
+class DistinctSystemColours {
+public:
+    DistinctSystemColours() {
+        for (std::size_t i = 0; i < std::size(kIndices); ++i) {
+            m_saved[i] = GetSysColor(kIndices[i]);
+            m_distinct[i] = RGB(10 + i, 20 + i, 30 + i);
+        }
+        SetSysColors(static_cast<int>(std::size(kIndices)), kIndices, m_distinct);
+    }
+    ~DistinctSystemColours() { SetSysColors(static_cast<int>(std::size(kIndices)), kIndices, m_saved); }
+
+private:
+    static constexpr INT kIndices[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HOTLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_BTNTEXT};
+    COLORREF m_saved[std::size(kIndices)];
+    COLORREF m_distinct[std::size(kIndices)];
+};
+
+bool g_highContrast = false;
+bool highContrastForTest() noexcept { return g_highContrast; }
 
 // What a window draws of its client area, on black.
 std::vector<COLORREF> printClient(HWND window, SIZE size) {
@@ -195,10 +227,11 @@ TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
             EXPECT_EQ(std::make_pair(GetSysColor(COLOR_BTNTEXT), background), coloursOf(dialog, GetDlgItem(dialog, id))) << id;
         }
 
-        // 确定 is the default button and has the focus.
+        // 确定 is the default button, themed, and has the focus.
         HWND ok = GetDlgItem(dialog, kCmdOk);
         EXPECT_EQ(ok, focusOf(dialog));
         EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK);
+        EXPECT_TRUE(isVersion6Button(ok));
 
         const LONG style = GetWindowLongW(dialog, GWL_STYLE);
         const LONG extended = GetWindowLongW(dialog, GWL_EXSTYLE);
@@ -246,34 +279,70 @@ TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
     EXPECT_EQ(std::vector<std::wstring>{L"Application"}, m_excel->calls);
 }
 
-TEST_F(AboutDialogTest, ScalesItsLayoutAndFontsWithTheDpi) {
+TEST_F(AboutDialogTest, ScalesItsLayoutFontsAndLogoWithTheDpi) {
+    const struct {
+        int dpi;
+        SIZE client;
+        SIZE logo;
+    } kScales[] = {{96, {443, 343}, {177, 81}},
+                   {120, {554, 429}, {221, 102}},
+                   {144, {665, 515}, {266, 121}},
+                   {192, {886, 686}, {354, 162}}};
+    for (const auto& scale : kScales) {
+        dialogs::AboutDialog dialog;
+        dialog.setLayoutDpi(scale.dpi);
+        EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                                  [&] {
+                                      HWND window = waitForDialog(kCaption);
+                                      ASSERT_TRUE(window);
+                                      expectLaidOutAt(window, dialogs::layout::kAboutDialog, scale.dpi, scale.client);
+                                      EXPECT_EQ(scale.logo.cx, logoSize(window).cx) << scale.dpi;
+                                      EXPECT_EQ(scale.logo.cy, logoSize(window).cy) << scale.dpi;
+                                      clickCloseBox(window);
+                                  }));
+    }
+}
+
+TEST_F(AboutDialogTest, FollowsADpiChangeWhileShownWithinTheWorkArea) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(m_owner, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    const RECT work = monitor.rcWork;
+    // Windows suggests a rectangle where the dialog would hang off the bottom
+    // right of the work area, then, on a move to a third monitor, one well
+    // inside it.
+    const RECT offTheEdge{work.right - 300, work.bottom - 200, work.right + 400, work.bottom + 350};
+    const RECT inside{work.left + 5, work.top + 7, work.left + 700, work.top + 560};
     dialogs::AboutDialog dialog;
-    dialog.setLayoutDpi(120);
+    dialog.setLayoutDpi(96);
     EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
                               [&] {
                                   HWND window = waitForDialog(kCaption);
                                   ASSERT_TRUE(window);
-                                  EXPECT_EQ(554, clientSize(window).cx);
-                                  EXPECT_EQ(429, clientSize(window).cy);
-                                  const struct {
-                                      int id;
-                                      RECT box;
-                                      int fontHeight;
-                                  } expected[] = {{kPicIcon, {38, 26, 221, 102}, 0},
-                                                  {kLabel1, {330, 28, 131, 41}, -30},
-                                                  {kLabel7, {40, 150, 471, 81}, -18},
-                                                  {kCmdOk, {430, 380, 85, 29}, -15}};
-                                  for (const auto& control : expected) {
-                                      HWND child = GetDlgItem(window, control.id);
-                                      const RECT actual = rectInDialog(child);
-                                      EXPECT_EQ(control.box.left, actual.left) << control.id;
-                                      EXPECT_EQ(control.box.top, actual.top) << control.id;
-                                      EXPECT_EQ(control.box.right, actual.right - actual.left) << control.id;
-                                      EXPECT_EQ(control.box.bottom, actual.bottom - actual.top) << control.id;
-                                      if (control.fontHeight != 0) {
-                                          EXPECT_EQ(control.fontHeight, fontOf(child).lfHeight) << control.id;
-                                      }
-                                  }
+                                  // Asked first (by Per-Monitor v2 Windows) what size it will
+                                  // take, it answers the size it then takes.
+                                  SIZE scaled{};
+                                  EXPECT_EQ(TRUE, SendMessageW(window, 0x02E4 /* WM_GETDPISCALEDSIZE */, 144,
+                                                               reinterpret_cast<LPARAM>(&scaled)));
+                                  changeDpi(window, 144, offTheEdge);
+                                  expectLaidOutAt(window, dialogs::layout::kAboutDialog, 144, SIZE{665, 515});
+                                  EXPECT_EQ(266, logoSize(window).cx);
+                                  RECT frame{};
+                                  GetWindowRect(window, &frame);
+                                  EXPECT_EQ(scaled.cx, frame.right - frame.left);
+                                  EXPECT_EQ(scaled.cy, frame.bottom - frame.top);
+                                  EXPECT_EQ(work.right, frame.right);
+                                  EXPECT_EQ(work.bottom, frame.bottom);
+                                  // The grey rule, 1560 twips down, at 144 DPI.
+                                  const std::vector<COLORREF> pixels = printClient(window, clientSize(window));
+                                  EXPECT_EQ(RGB(128, 128, 128), pixels[156 * 665 + 10]);
+
+                                  changeDpi(window, 120, inside);
+                                  expectLaidOutAt(window, dialogs::layout::kAboutDialog, 120, SIZE{554, 429});
+                                  EXPECT_EQ(221, logoSize(window).cx);
+                                  GetWindowRect(window, &frame);
+                                  EXPECT_EQ(inside.left, frame.left);
+                                  EXPECT_EQ(inside.top, frame.top);
                                   clickCloseBox(window);
                               }));
 }
@@ -335,7 +404,7 @@ TEST_F(AboutDialogTest, EnterEscTheCloseBoxAndOkEachCloseIt) {
     }
 }
 
-TEST_F(AboutDialogTest, TheLinkOpensTheWebPageOnEveryClickAndTheDialogStays) {
+TEST_F(AboutDialogTest, TheLinkOpensTheWebPageOnEveryClickEnterAndSpaceAndTheDialogStays) {
     dialogs::AboutDialog dialog;
     dialog.setShellExecute(recordShellExecute);
     EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
@@ -345,18 +414,59 @@ TEST_F(AboutDialogTest, TheLinkOpensTheWebPageOnEveryClickAndTheDialogStays) {
                                   HWND link = GetDlgItem(window, kLabelBlog);
                                   clickAt(link);
                                   clickAt(link);
+                                  // Tab goes from 确定 to the link, where Enter and Space open
+                                  // it and do not press the default button; Tab goes back.
+                                  SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, kCmdOk)), TRUE);
+                                  EXPECT_EQ(link, pressTab(window));
+                                  pressKey(window, VK_RETURN);
+                                  EXPECT_TRUE(waitUntil([&] { return g_opened.size() == 3; }));
+                                  pressKey(window, VK_SPACE);
+                                  EXPECT_TRUE(waitUntil([&] { return g_opened.size() == 4; }));
+                                  EXPECT_EQ(GetDlgItem(window, kCmdOk), pressTab(window));
                                   // The address is the file to open, with its default verb,
                                   // no owner, no parameters, no directory, shown normally.
                                   // A failure changes nothing.
                                   const ShellCall expected{nullptr, std::nullopt, KORVANTA_MAKER_WEB, std::nullopt, std::nullopt,
                                                        SW_SHOWNORMAL};
-                                  EXPECT_EQ((std::vector<ShellCall>{expected, expected}), g_opened);
+                                  EXPECT_EQ(std::vector<ShellCall>(4, expected), g_opened);
                                   EXPECT_TRUE(IsWindowVisible(window));
-                                  EXPECT_EQ(L"" KORVANTA_MAKER_WEB, textOf(link));
                                   // The pointer over the link is the dialog's; elsewhere the system's.
                                   const LPARAM hover = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
                                   EXPECT_EQ(TRUE, SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), hover));
                                   EXPECT_EQ(FALSE, SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), hover));
+                                  clickCloseBox(window);
+                              }));
+}
+
+TEST_F(AboutDialogTest, WithHighContrastEveryColourIsTheSystemsAndItFollowsTheSwitch) {
+    const DistinctSystemColours colours;
+    g_highContrast = true;
+    dialogs::AboutDialog dialog;
+    dialog.setHighContrastQuery(highContrastForTest);
+    EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                              [&] {
+                                  HWND window = waitForDialog(kCaption);
+                                  ASSERT_TRUE(window);
+                                  const COLORREF background = GetSysColor(COLOR_WINDOW);
+                                  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+                                  EXPECT_EQ(background, coloursOf(window, window, WM_CTLCOLORDLG).second);
+                                  EXPECT_EQ(background, coloursOf(window, GetDlgItem(window, kCmdOk), WM_CTLCOLORBTN).second);
+                                  for (int id : {kLabel1, kLabel2, kLabel3, kLabel7, kLabel8, kLabel9}) {
+                                      EXPECT_EQ(std::make_pair(text, background), coloursOf(window, GetDlgItem(window, id))) << id;
+                                  }
+                                  EXPECT_EQ(std::make_pair(GetSysColor(COLOR_HOTLIGHT), background),
+                                            coloursOf(window, GetDlgItem(window, kLabelBlog)));
+                                  // The rule under the title in the text's colour; the white line
+                                  // in the window's (at its left end, left of the note).
+                                  const std::vector<COLORREF> pixels = printClient(window, clientSize(window));
+                                  EXPECT_EQ(text, pixels[104 * 443 + 10]);
+                                  EXPECT_EQ(background, pixels[163 * 443 + 7]);
+
+                                  // Switched off while shown: today's colours again.
+                                  g_highContrast = false;
+                                  SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+                                  EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHTTEXT), coloursOf(window, window, WM_CTLCOLORDLG).second);
+                                  EXPECT_EQ(RGB(0, 0, 255), coloursOf(window, GetDlgItem(window, kLabel1)).first);
                                   clickCloseBox(window);
                               }));
 }

@@ -1,7 +1,7 @@
 // The customisation dialog, opened as the ribbon action opens it and worked by a
-// user on a second thread: what it shows, what each button stores, how Enter,
-// Esc, Tab and the close box behave, and what it takes from and gives back to
-// Excel.
+// user on a second thread: what it shows at each DPI, what each button stores,
+// how Enter, Esc, Tab and the close box behave, and what it takes from and
+// gives back to Excel.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +16,7 @@
 #include "settings/settings_store.h"
 #include "support/module.h"
 #include "hostsim/dialog_user.h"
+#include "tests/dialogs/dialog_checks.h"
 #include "tests/support/korvanta_test.h"
 
 using namespace hostsim;
@@ -33,19 +34,18 @@ struct ExpectedControl {
     const wchar_t* className;
     const wchar_t* text;
     RECT at96;  // left, top, width, height in pixels
-    RECT at120;
 };
 
 const ExpectedControl kExpected[] = {
-    {kFrameShowCustom, L"Button", L"请选择", {8, 8, 233, 73}, {10, 10, 291, 91}},
-    {kCheckAll, L"Button", L" 显示“全部”菜单", {48, 24, 145, 25}, {60, 30, 181, 31}},
-    {kCheckRce, L"Button", L" 显示最近打开的文档", {48, 48, 145, 25}, {60, 60, 181, 31}},
-    {kFrameBuiltinTabs, L"Button", L"请选择需显示的内置选项卡", {8, 88, 233, 105}, {10, 110, 291, 131}},
-    {kListBuiltin, L"SysListView32", L"", {16, 112, 153, 61}, {20, 140, 191, 76}},
-    {kCommandCheckAll, L"Button", L"全选", {176, 112, 57, 25}, {220, 140, 71, 31}},
-    {kCommandUnCheckAll, L"Button", L"全不选", {176, 160, 57, 25}, {220, 200, 71, 31}},
-    {kCommandOk, L"Button", L"确定", {16, 200, 59, 25}, {20, 250, 74, 31}},
-    {kCommandCancel, L"Button", L"取消", {176, 200, 59, 25}, {220, 250, 74, 31}},
+    {kFrameShowCustom, L"Button", L"请选择", {8, 8, 233, 73}},
+    {kCheckAll, L"Button", L" 显示“全部”菜单", {48, 24, 145, 25}},
+    {kCheckRce, L"Button", L" 显示最近打开的文档", {48, 48, 145, 25}},
+    {kFrameBuiltinTabs, L"Button", L"请选择需显示的内置选项卡", {8, 88, 233, 105}},
+    {kListBuiltin, L"SysListView32", L"", {16, 112, 153, 61}},
+    {kCommandCheckAll, L"Button", L"全选", {176, 112, 57, 25}},
+    {kCommandUnCheckAll, L"Button", L"全不选", {176, 160, 57, 25}},
+    {kCommandOk, L"Button", L"确定", {16, 200, 59, 25}},
+    {kCommandCancel, L"Button", L"取消", {176, 200, 59, 25}},
 };
 
 const wchar_t* const kEntries[] = {
@@ -64,28 +64,6 @@ std::vector<bool> shownChecks(HWND dialog) {
 
 std::vector<bool> allChecked() { return std::vector<bool>(10, true); }
 
-void expectLayout(HWND dialog, int dpi) {
-    const SIZE client = clientSize(dialog);
-    EXPECT_EQ(dpi == 96 ? 247 : 309, client.cx);
-    EXPECT_EQ(dpi == 96 ? 230 : 288, client.cy);
-    for (const ExpectedControl& expected : kExpected) {
-        SCOPED_TRACE(expected.id);
-        HWND control = GetDlgItem(dialog, expected.id);
-        ASSERT_TRUE(control);
-        const RECT& box = dpi == 96 ? expected.at96 : expected.at120;
-        const RECT actual = rectInDialog(control);
-        EXPECT_EQ(box.left, actual.left);
-        EXPECT_EQ(box.top, actual.top);
-        EXPECT_EQ(box.right, actual.right - actual.left);
-        EXPECT_EQ(box.bottom, actual.bottom - actual.top);
-        const LOGFONTW font = fontOf(control);
-        EXPECT_STREQ(L"微软雅黑", font.lfFaceName);
-        EXPECT_EQ(dpi == 96 ? -12 : -15, font.lfHeight);
-        EXPECT_EQ(400, font.lfWeight);
-        EXPECT_EQ(134, font.lfCharSet);
-        EXPECT_FALSE(font.lfUnderline);
-    }
-}
 
 class CustomiseDialogTest : public KorvantaTest {
 protected:
@@ -147,12 +125,29 @@ TEST_F(CustomiseDialogTest, ShowsItsCaptionsLayoutAndFontsAtTheScreenDpi) {
         EXPECT_EQ(L"自定义", textOf(dialog));
         // It holds Excel's Application until it closes.
         EXPECT_EQ(m_excelReferences + 1, referencesOf(excel()));
-        expectLayout(dialog, 96);
         for (const ExpectedControl& expected : kExpected) {
+            SCOPED_TRACE(expected.id);
             HWND control = GetDlgItem(dialog, expected.id);
             EXPECT_EQ(expected.className, classOf(control));
             EXPECT_EQ(expected.text, textOf(control));
+            const RECT actual = rectInDialog(control);
+            EXPECT_EQ(expected.at96.left, actual.left);
+            EXPECT_EQ(expected.at96.top, actual.top);
+            EXPECT_EQ(expected.at96.right, actual.right - actual.left);
+            EXPECT_EQ(expected.at96.bottom, actual.bottom - actual.top);
+            const LOGFONTW font = fontOf(control);
+            EXPECT_STREQ(L"微软雅黑", font.lfFaceName);
+            EXPECT_EQ(-12, font.lfHeight);
+            EXPECT_EQ(400, font.lfWeight);
+            EXPECT_EQ(134, font.lfCharSet);
+            EXPECT_FALSE(font.lfUnderline);
+            // Themed whatever the host's manifest: the buttons are version 6.
+            if (expected.className == std::wstring(L"Button")) {
+                EXPECT_TRUE(isVersion6Button(control));
+            }
         }
+        EXPECT_EQ(247, clientSize(dialog).cx);
+        EXPECT_EQ(230, clientSize(dialog).cy);
         HWND list = GetDlgItem(dialog, kListBuiltin);
         ASSERT_EQ(8, listCount(list));
         for (int k = 0; k < 8; ++k) EXPECT_EQ(kEntries[k], listText(list, k));
@@ -167,24 +162,47 @@ TEST_F(CustomiseDialogTest, ShowsItsCaptionsLayoutAndFontsAtTheScreenDpi) {
         EXPECT_TRUE(extended & WS_EX_DLGMODALFRAME);
         EXPECT_FALSE(extended & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW));
 
-        // No default button.
+        // 确定 is the default button.
         for (int id : {kCommandCheckAll, kCommandUnCheckAll, kCommandOk, kCommandCancel}) {
-            EXPECT_EQ(BS_PUSHBUTTON, GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK) << id;
+            EXPECT_EQ(id == kCommandOk ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                      GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK) << id;
         }
         clickCloseBox(dialog);
     }));
+    // The test program's own buttons are not themed, so the check above
+    // tells; the dialog's context went away with it.
+    EXPECT_FALSE(hostMakesVersion6Buttons());
 }
 
 TEST_F(CustomiseDialogTest, ScalesItsLayoutAndFontsWithTheDpi) {
-    dialogs::CustomiseDialog dialog;
-    dialog.setLayoutDpi(120);
-    EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
-                              [&] {
-                                  HWND window = waitForDialog(kCaption);
-                                  ASSERT_TRUE(window);
-                                  expectLayout(window, 120);
-                                  clickCloseBox(window);
-                              }));
+    const struct {
+        int dpi;
+        SIZE client;
+    } kScales[] = {{96, {247, 230}}, {120, {309, 288}}, {144, {371, 345}}, {192, {494, 460}}};
+    for (const auto& scale : kScales) {
+        dialogs::CustomiseDialog dialog;
+        dialog.setLayoutDpi(scale.dpi);
+        EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                                  [&] {
+                                      HWND window = waitForDialog(kCaption);
+                                      ASSERT_TRUE(window);
+                                      expectLaidOutAt(window, dialogs::layout::kCustomiseDialog, scale.dpi, scale.client);
+                                      clickCloseBox(window);
+                                  }));
+    }
+}
+
+TEST_F(CustomiseDialogTest, IsCreatedPerMonitorAwareAndGivesTheCallerItsDpiAwarenessBack) {
+    const DpiAwareness awareness;
+    if (!awareness.available) GTEST_SKIP() << "no per-monitor DPI awareness before Windows 10 1607";
+    // Office calls add-ins System aware.
+    const DPI_AWARENESS_CONTEXT before = awareness.setThread(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE);
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        EXPECT_TRUE(awareness.perMonitor(dialog));
+        clickCloseBox(dialog);
+    }));
+    EXPECT_TRUE(awareness.equal(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE, awareness.ofThread()));
+    awareness.setThread(before);
 }
 
 TEST_F(CustomiseDialogTest, ChecksFollowTheStoredTexts) {
@@ -295,10 +313,10 @@ TEST_F(CustomiseDialogTest, OkWithoutARibbonStoresAndCloses) {
     EXPECT_EQ(0u, invalidations());
 }
 
-TEST_F(CustomiseDialogTest, TabVisitsTheControlsInTheirOrderFromCheckAll) {
+TEST_F(CustomiseDialogTest, TabVisitsTheControlsInReadingOrderFromCheckAll) {
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
         EXPECT_EQ(kCheckAll, GetDlgCtrlID(focusOf(dialog)));
-        for (int id : {kCommandOk, kCommandCancel, kCheckRce, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll, kCheckAll}) {
+        for (int id : {kCheckRce, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll, kCommandOk, kCommandCancel, kCheckAll}) {
             EXPECT_EQ(id, GetDlgCtrlID(pressTab(dialog)));
         }
         clickCloseBox(dialog);
@@ -316,30 +334,31 @@ HWND tabInOpenDialog(HWND dialog) {
     return IsWindow(dialog) ? focusOf(dialog) : nullptr;
 }
 
-TEST_F(CustomiseDialogTest, EscDoesNothingAndEnterPressesOnlyTheFocusedButton) {
+TEST_F(CustomiseDialogTest, EscIsCancel) {
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
-        // On a check box neither key does anything; the Tab behind each shows
-        // that the key was handled and the dialog is still there.
+        SendMessageW(GetDlgItem(dialog, kCommandUnCheckAll), BM_CLICK, 0, 0);
         pressKey(dialog, VK_ESCAPE);
-        pressKey(dialog, VK_RETURN);
-        ASSERT_EQ(kCommandOk, GetDlgCtrlID(tabInOpenDialog(dialog)));
-        EXPECT_TRUE(IsWindowVisible(dialog));
-        // Nor does Esc on a push button, where Enter presses that button.
-        ASSERT_EQ(kCommandCancel, GetDlgCtrlID(tabInOpenDialog(dialog)));
-        pressKey(dialog, VK_ESCAPE);
-        ASSERT_EQ(kCheckRce, GetDlgCtrlID(tabInOpenDialog(dialog)));
-        pressKey(dialog, VK_RETURN);
-        ASSERT_EQ(kListBuiltin, GetDlgCtrlID(tabInOpenDialog(dialog)));
-        ASSERT_EQ(kCommandCheckAll, GetDlgCtrlID(tabInOpenDialog(dialog)));
-        ASSERT_EQ(kCommandUnCheckAll, GetDlgCtrlID(tabInOpenDialog(dialog)));
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    }));
+    EXPECT_EQ(std::vector<std::wstring>(10, L"1"), storedTexts());
+    EXPECT_EQ(0u, invalidations());
+}
+
+TEST_F(CustomiseDialogTest, EnterPressesTheFocusedButtonElseOk) {
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        for (int tabs = 0; tabs < 4; ++tabs) tabInOpenDialog(dialog);
+        ASSERT_EQ(kCommandUnCheckAll, GetDlgCtrlID(focusOf(dialog)));
         pressKey(dialog, VK_RETURN);
         EXPECT_TRUE(waitUntil([&] { return !listChecked(GetDlgItem(dialog, kListBuiltin), 0); }));
-        ASSERT_EQ(kCheckAll, GetDlgCtrlID(tabInOpenDialog(dialog)));
-        ASSERT_EQ(kCommandOk, GetDlgCtrlID(tabInOpenDialog(dialog)));
+        // On past 确定 and 取消 to the first check box, where Enter is 确定.
+        for (int tabs = 0; tabs < 3; ++tabs) tabInOpenDialog(dialog);
+        ASSERT_EQ(kCheckAll, GetDlgCtrlID(focusOf(dialog)));
+        EXPECT_TRUE(IsWindowVisible(dialog));
         pressKey(dialog, VK_RETURN);
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
     }));
     EXPECT_EQ(L"0", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
+    EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu").value_or(L""));
     EXPECT_EQ(1u, invalidations());
 }
 

@@ -55,10 +55,10 @@ TEST(Layout, FontSizesAndLineWidthsScaleWithTheDpi) {
     EXPECT_EQ(1, scalePixels(1, 48));
 }
 
-TEST(Layout, ControlsAreCreatedInTabOrder) {
+TEST(Layout, ControlsAreCreatedInTabOrderWhichIsTheReadingOrder) {
     using namespace customise;
-    EXPECT_EQ((std::vector<int>{kCheckAll, kCommandOk, kCommandCancel, kCheckRce, kFrameShowCustom, kListBuiltin,
-                                kCommandCheckAll, kCommandUnCheckAll, kFrameBuiltinTabs}),
+    EXPECT_EQ((std::vector<int>{kCheckAll, kCheckRce, kFrameShowCustom, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll,
+                                kFrameBuiltinTabs, kCommandOk, kCommandCancel}),
               idsInTabOrder(kCustomiseDialog));
     using namespace about;
     EXPECT_EQ((std::vector<int>{kCmdOk, kPicIcon, kLabel1, kLabel2, kLabel3, kLabel4, kLabel5, kLabel6, kLabel7, kLabel8,
@@ -79,6 +79,36 @@ TEST(Layout, ControlIdsAreUniqueAndClearOfTheDialogManagersOwn) {
         }
     }
     EXPECT_EQ(nullptr, findControl(kCustomiseDialog, 1));
+}
+
+TEST(Layout, HighContrastTakesEveryColourFromTheSystem) {
+    const ControlSpec* title = findControl(kAboutDialog, about::kLabel1);
+    const ControlSpec* note = findControl(kAboutDialog, about::kLabel7);
+    const ControlSpec* link = findControl(kAboutDialog, about::kLabelBlog);
+    const ControlSpec* checkBox = findControl(kCustomiseDialog, customise::kCheckAll);
+    const struct {
+        const DialogSpec* dialog;
+        const ControlSpec* control;
+        bool highContrast;
+        Colour background, text;
+    } kCases[] = {
+        {&kAboutDialog, nullptr, false, Colour::HighlightText, Colour::ButtonText},
+        {&kAboutDialog, title, false, Colour::HighlightText, Colour::Own},
+        {&kAboutDialog, note, false, Colour::HighlightText, Colour::ButtonText},
+        {&kAboutDialog, link, false, Colour::HighlightText, Colour::Own},
+        {&kAboutDialog, nullptr, true, Colour::Window, Colour::WindowText},
+        {&kAboutDialog, title, true, Colour::Window, Colour::WindowText},
+        {&kAboutDialog, note, true, Colour::Window, Colour::WindowText},
+        {&kAboutDialog, link, true, Colour::Window, Colour::HotLight},
+        {&kCustomiseDialog, checkBox, false, Colour::ButtonFace, Colour::ButtonText},
+        {&kCustomiseDialog, checkBox, true, Colour::ButtonFace, Colour::ButtonText},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << (c.control ? c.control->id : 0) << (c.highContrast ? " high contrast" : ""));
+        const Palette palette = paletteFor(*c.dialog, c.control, c.highContrast);
+        EXPECT_EQ(c.background, palette.background);
+        EXPECT_EQ(c.text, palette.text);
+    }
 }
 
 TEST(Choices, OnlyTheExactTextZeroUnchecks) {

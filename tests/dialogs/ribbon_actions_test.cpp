@@ -1,7 +1,13 @@
 // CustomMenu and AboutMenu as Office calls them on Korvanta.dll, connected to a
-// fake Excel: the dialogs come from the DLL, with the DLL's own images and
-// settings, owned by Excel's main window.
+// fake Excel: the dialogs come from the DLL, with the DLL's own images,
+// manifest and settings, owned by Excel's main window; the link opens the
+// page through the real ShellExecuteA.
 #include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +16,8 @@
 #include "hostsim/fake_office.h"
 #include "hostsim/office_caller.h"
 #include "hostsim/dialog_user.h"
+#include "maker.h"
+#include "tests/dialogs/dialog_checks.h"
 #include "tests/support/addin_in_excel.h"
 
 using namespace hostsim;
@@ -17,6 +25,46 @@ using namespace korvanta_test;
 namespace layout = dialogs::layout;
 
 namespace {
+
+// For as long as it lives, the prefix's browser for http addresses is
+// record_argument.exe, which writes the address it is given to a file; the
+// handler before is put back at the end. Wine's ShellExecute reads the handler
+// from HKEY_CLASSES_ROOT, which is HKLM\Software\Classes there.
+class RecordingBrowser {
+public:
+    RecordingBrowser() {
+        wchar_t folder[MAX_PATH] = L"";
+        GetTempPathW(MAX_PATH, folder);
+        m_record = std::wstring(folder) + L"korvanta-opened-address.txt";
+        DeleteFileW(m_record.c_str());
+        m_before = readString(HKEY_CLASSES_ROOT, kHandler, nullptr);
+        const std::wstring command = L"\"" + winePath(KORVANTA_RECORDER_UNIX_PATH) + L"\" \"" + m_record + L"\" \"%1\"";
+        writeRaw(HKEY_CLASSES_ROOT, kHandler, nullptr, REG_SZ, utf16Bytes(command, true));
+    }
+    ~RecordingBrowser() {
+        if (m_before) {
+            writeRaw(HKEY_CLASSES_ROOT, kHandler, nullptr, REG_SZ, utf16Bytes(*m_before, true));
+        } else {
+            deleteTree(HKEY_CLASSES_ROOT, kHandler);
+        }
+        DeleteFileW(m_record.c_str());
+    }
+    // The address the browser was started with; empty when none came in 5 s.
+    std::string opened() const {
+        std::string address;
+        hostsim::waitUntil([&] {
+            std::ifstream in(m_record.c_str(), std::ios::binary);
+            address.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            return !address.empty();
+        });
+        return address;
+    }
+
+private:
+    static constexpr const wchar_t* kHandler = L"http\\shell\\open\\command";
+    std::wstring m_record;
+    std::optional<std::wstring> m_before;
+};
 
 // Connected at start-up with Excel's main window on screen, the ribbon handed
 // over, and the Dizhi button's control to press.
@@ -70,8 +118,9 @@ TEST_F(RibbonActionsTest, CustomMenuStoresTheChoicesAndRefreshesTheRibbon) {
     EXPECT_EQ(VARIANT_FALSE, visible.boolean);
 }
 
-TEST_F(RibbonActionsTest, AboutMenuShowsTheLogoFromTheDll) {
-    EXPECT_EQ(S_OK, click(L"AboutMenu", L"关于Korvanta", [](HWND dialog) {
+TEST_F(RibbonActionsTest, AboutMenuShowsTheDllsLogoThemedAndItsLinkOpensTheBrowser) {
+    const RecordingBrowser browser;
+    EXPECT_EQ(S_OK, click(L"AboutMenu", L"关于Korvanta", [&](HWND dialog) {
         BITMAP logo{};
         auto image = reinterpret_cast<HBITMAP>(
             SendMessageW(GetDlgItem(dialog, layout::about::kPicIcon), STM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -79,6 +128,14 @@ TEST_F(RibbonActionsTest, AboutMenuShowsTheLogoFromTheDll) {
         GetObjectW(image, sizeof logo, &logo);
         EXPECT_EQ(177, logo.bmWidth);
         EXPECT_TRUE(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0));
+        // This program asks for no Common Controls 6; the DLL's manifest does.
+        EXPECT_FALSE(hostMakesVersion6Buttons());
+        EXPECT_TRUE(isVersion6Button(GetDlgItem(dialog, layout::about::kCmdOk)));
+        HWND link = GetDlgItem(dialog, layout::about::kLabelBlog);
+        EXPECT_EQ(L"SysLink", classOf(link));
+        clickAt(link);
+        EXPECT_EQ(KORVANTA_MAKER_WEB, browser.opened());
+        EXPECT_TRUE(IsWindowVisible(dialog));
         pressKey(dialog, VK_ESCAPE);
     }));
     EXPECT_EQ(std::vector<std::wstring>{L"Application"}, excel->calls);

@@ -1,0 +1,75 @@
+// The checks both dialogs' tests share.
+#include "tests/dialogs/dialog_checks.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <type_traits>
+
+#include <gtest/gtest.h>
+
+#include "hostsim/dialog_user.h"
+
+namespace korvanta_test {
+
+namespace layout = dialogs::layout;
+
+void expectLaidOutAt(HWND dialog, const layout::DialogSpec& design, int dpi, SIZE client, const char* file, int line) {
+    const testing::ScopedTrace trace(file, line, std::to_string(dpi) + " DPI");
+    EXPECT_EQ(client.cx, hostsim::clientSize(dialog).cx);
+    EXPECT_EQ(client.cy, hostsim::clientSize(dialog).cy);
+    for (std::size_t i = 0; i < design.controlCount; ++i) {
+        const layout::ControlSpec& control = design.controls[i];
+        SCOPED_TRACE(control.id);
+        HWND window = GetDlgItem(dialog, control.id);
+        ASSERT_TRUE(window);
+        const layout::PixelRect box = layout::toPixels(control.box, dpi);
+        const RECT actual = hostsim::rectInDialog(window);
+        EXPECT_EQ(box.left, actual.left);
+        EXPECT_EQ(box.top, actual.top);
+        EXPECT_EQ(box.width(), actual.right - actual.left);
+        EXPECT_EQ(box.height(), actual.bottom - actual.top);
+        if (control.kind == layout::ControlKind::Picture) continue;
+        const layout::FontSpec& font = control.font ? *control.font : *design.font;
+        const LOGFONTW shown = hostsim::fontOf(window);
+        EXPECT_STREQ(font.face, shown.lfFaceName);
+        EXPECT_EQ(layout::fontHeight(font.tenthsOfPoint, dpi), shown.lfHeight);
+        EXPECT_EQ(font.weight, shown.lfWeight);
+        EXPECT_EQ(font.charset, shown.lfCharSet);
+        EXPECT_EQ(font.underline, shown.lfUnderline != 0);
+    }
+}
+
+bool isVersion6Button(HWND button) {
+    SIZE ideal{};
+    return SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != FALSE;
+}
+
+bool hostMakesVersion6Buttons() {
+    HWND button = CreateWindowExW(0, L"BUTTON", L"x", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr, nullptr, nullptr);
+    const bool version6 = isVersion6Button(button);
+    DestroyWindow(button);
+    return version6;
+}
+
+void changeDpi(HWND dialog, int dpi, RECT suggested) {
+    SendMessageW(dialog, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+DpiAwareness::DpiAwareness() {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto find = [&](auto& function, const char* name) {
+        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+            reinterpret_cast<void*>(GetProcAddress(user32, name)));
+        return function != nullptr;
+    };
+    available = find(setThread, "SetThreadDpiAwarenessContext") && find(ofThread, "GetThreadDpiAwarenessContext") &&
+                find(ofWindow, "GetWindowDpiAwarenessContext") && find(equal, "AreDpiAwarenessContextsEqual");
+}
+
+bool DpiAwareness::perMonitor(HWND window) const {
+    const DPI_AWARENESS_CONTEXT context = ofWindow(window);
+    return equal(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) || equal(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+}
+
+}  // namespace korvanta_test
