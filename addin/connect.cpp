@@ -132,7 +132,7 @@ STDMETHODIMP Connect::GetCustomUI(BSTR, BSTR* RibbonXml) noexcept {
 STDMETHODIMP Connect::GetRibbonXML(BSTR* result) noexcept {
     return comEntry(IID__Connect, [&]() -> HRESULT {
         RETURN_HR_IF_MSG(E_POINTER, !result, L"No place for the ribbon document");
-        *result = Bstr::copyOf(ribbon::customUiDocument()).release();
+        *result = Bstr::copyOf(ribbon::customUiDocument(m_language)).release();
         RETURN_HR_IF_MSG(E_OUTOFMEMORY, !*result, L"Out of memory for the ribbon document");
         return S_OK;
     });
@@ -156,11 +156,11 @@ STDMETHODIMP Connect::GetVisibleII(IRibbonControl** Control, VARIANT_BOOL* resul
 }
 
 STDMETHODIMP Connect::GetLabel(IRibbonControl* Control, BSTR* result) noexcept {
-    return comEntry(IID__Connect, [&] { return ribbon::labelOf(Control, result); });
+    return comEntry(IID__Connect, [&] { return ribbon::labelOf(Control, m_language, result); });
 }
 
 STDMETHODIMP Connect::rxKorvanta_get(IRibbonControl* Control, BSTR* result) noexcept {
-    return comEntry(IID__Connect, [&] { return ribbon::menuContent(Control, MyExcel.get(), m_recentFiles, result); });
+    return comEntry(IID__Connect, [&] { return ribbon::menuContent(Control, MyExcel.get(), m_recentFiles, m_language, result); });
 }
 
 STDMETHODIMP Connect::OpenFile(IRibbonControl** Control) noexcept {

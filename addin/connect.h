@@ -62,6 +62,9 @@ private:
     EventBoundApplication MyExcel;
     HWND ExcelHwnd = nullptr;
     ribbon::RecentFiles m_recentFiles;
+    // The language of the ribbon's own texts, chosen at connection for the
+    // whole session: Office reads the ribbon document only once.
+    Language m_language = Language::SimplifiedChinese;
     ComPtr<ITypeLib> m_typeLibrary;
 };
 

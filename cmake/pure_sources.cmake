@@ -4,7 +4,7 @@
 # Include with KORVANTA_ROOT set to the source root.
 set(KORVANTA_RIBBON_CORE_SOURCES
   ${KORVANTA_ROOT}/ribbon/customui_document.cpp ${KORVANTA_ROOT}/ribbon/menu_catalogue.cpp
-  ${KORVANTA_ROOT}/ribbon/file_menu.cpp ${KORVANTA_ROOT}/ribbon/callback_tables.cpp)
+  ${KORVANTA_ROOT}/ribbon/file_menu.cpp ${KORVANTA_ROOT}/ribbon/callback_tables.cpp ${KORVANTA_ROOT}/ribbon/ribbon_texts.cpp)
 set(KORVANTA_RIBBON_CORE_TESTS
   ${KORVANTA_ROOT}/tests/ribbon/customui_document_test.cpp ${KORVANTA_ROOT}/tests/ribbon/menu_catalogue_test.cpp
   ${KORVANTA_ROOT}/tests/ribbon/file_menu_test.cpp ${KORVANTA_ROOT}/tests/ribbon/callback_tables_test.cpp)
