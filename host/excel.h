@@ -14,6 +14,7 @@ inline constexpr DISPID kCaption = 0x8B;
 inline constexpr DISPID kApplication = 0x94;
 inline constexpr DISPID kRecentFiles = 0x4B2;
 inline constexpr DISPID kWorkbooks = 0x23C;
+inline constexpr DISPID kHwnd = 0x79E;
 // RecentFiles, RecentFile, Workbooks
 inline constexpr DISPID kCount = 0x76;
 inline constexpr DISPID kItem = 0xAA;
