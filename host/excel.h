@@ -25,6 +25,9 @@ inline constexpr DISPID kWorkbookOpen = 0x61F;
 inline constexpr DISPID kWorkbookBeforeSave = 0x623;
 
 HRESULT caption(IDispatch* application, Bstr& out) noexcept;
+// Application.Hwnd: from Excel 2013 on the active workbook's window, before
+// that Excel's main window.
+HRESULT windowHandle(IDispatch* application, HWND& out) noexcept;
 HRESULT application(IDispatch* application, ComPtr<IDispatch>& out) noexcept;
 HRESULT recentFiles(IDispatch* application, ComPtr<IDispatch>& out) noexcept;
 // The collection's Count as Excel reports it, widened so that no count wraps.
