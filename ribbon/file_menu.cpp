@@ -104,15 +104,14 @@ wchar_t* putReference(const wchar_t (&reference)[N], wchar_t* out) noexcept {
 // Writes the character at text[i], which is not plain, and says how many
 // units of text it took. With 16-bit wchar_t a supplementary character is a
 // surrogate pair; with 32-bit wchar_t it is one unit, and a surrogate unit is
-// never a character. In a label (kLabel) an "&" is doubled first: Office takes
-// a single "&" for the access key of the next character and shows "&&" as "&".
+// never a character. In a label an "&" is doubled first: Office takes a single
+// "&" for the access key of the next character and shows "&&" as "&".
 struct Escaped {
     wchar_t* out;
     std::size_t consumed;
 };
 
-template <bool kLabel>
-Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out) noexcept {
+Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out, bool inLabel) noexcept {
     const std::uint32_t c = unitValue(text[i]);
     if (sizeof(wchar_t) == 2 && isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(unitValue(text[i + 1]))) {
         out[0] = text[i];
@@ -120,7 +119,7 @@ Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out) noexcep
         return {out + 2, 2};
     }
     switch (c) {
-    case L'&': return {kLabel ? putReference(L"&amp;&amp;", out) : putReference(L"&amp;", out), 1};
+    case L'&': return {inLabel ? putReference(L"&amp;&amp;", out) : putReference(L"&amp;", out), 1};
     case L'<': return {putReference(L"&lt;", out), 1};
     case L'"': return {putReference(L"&quot;", out), 1};
     case L'\t': return {putReference(L"&#9;", out), 1};
@@ -185,8 +184,7 @@ __attribute__((target("sse2"))) Copied copyPlainBlocks(const wchar_t* in, const 
 
 // Names and paths are mostly plain: runs of plain units are copied, eight at
 // a time where the processor allows, and every other character is escaped.
-template <bool kLabel>
-wchar_t* writeEscaped(std::wstring_view text, wchar_t* out) noexcept {
+wchar_t* writeEscaped(std::wstring_view text, wchar_t* out, bool inLabel) noexcept {
     const wchar_t* const begin = text.data();
     const wchar_t* const end = begin + text.size();
     const wchar_t* p = begin;
@@ -203,7 +201,7 @@ wchar_t* writeEscaped(std::wstring_view text, wchar_t* out) noexcept {
 #endif
         while (p != end && isPlain(unitValue(*p))) *out++ = *p++;
         if (p == end) break;
-        const Escaped escaped = writeEscape<kLabel>(text, static_cast<std::size_t>(p - begin), out);
+        const Escaped escaped = writeEscape(text, static_cast<std::size_t>(p - begin), out, inLabel);
         out = escaped.out;
         p += escaped.consumed;
     }
@@ -216,9 +214,8 @@ struct LengthBound {
     std::size_t length = 0;
 
     void fixed(std::wstring_view text) noexcept { length += text.size(); }
-    template <bool kLabel>
-    void escaped(std::wstring_view text) noexcept {
-        length += (kLabel ? kLongestLabelEscape : kLongestEscape) * text.size();
+    void escaped(std::wstring_view text, bool inLabel) noexcept {
+        length += (inLabel ? kLongestLabelEscape : kLongestEscape) * text.size();
     }
 };
 
@@ -226,27 +223,22 @@ struct TextWriter {
     wchar_t* out;
 
     void fixed(std::wstring_view text) noexcept { out = copyText(text, out); }
-    template <bool kLabel>
-    void escaped(std::wstring_view text) noexcept {
-        out = writeEscaped<kLabel>(text, out);
-    }
+    void escaped(std::wstring_view text, bool inLabel) noexcept { out = writeEscaped(text, out, inLabel); }
 };
 
 // How many characters a text shows as, with the schema counting a label's
 // doubled "&" as two.
-template <bool kLabel>
-std::size_t shownLength(std::wstring_view text) noexcept {
-    return text.size() + (kLabel ? static_cast<std::size_t>(std::count(text.begin(), text.end(), L'&')) : 0);
+std::size_t shownLength(std::wstring_view text, bool inLabel) noexcept {
+    return text.size() + (inLabel ? static_cast<std::size_t>(std::count(text.begin(), text.end(), L'&')) : 0);
 }
 
-// How many units at the start of `text` (kFromEnd: at its end) show as at
+// How many units at the start of `text` (fromEnd: at its end) show as at
 // most `room` characters.
-template <bool kLabel, bool kFromEnd>
-std::size_t unitsWithin(std::wstring_view text, std::size_t room) noexcept {
-    if (!kLabel) return text.size() < room ? text.size() : room;
+std::size_t unitsWithin(std::wstring_view text, std::size_t room, bool inLabel, bool fromEnd) noexcept {
+    if (!inLabel) return text.size() < room ? text.size() : room;
     std::size_t units = 0;
     for (std::size_t shown = 0; units < text.size(); ++units) {
-        shown += text[kFromEnd ? text.size() - 1 - units : units] == L'&' ? 2 : 1;
+        shown += text[fromEnd ? text.size() - 1 - units : units] == L'&' ? 2 : 1;
         if (shown > room) break;
     }
     return units;
@@ -256,20 +248,20 @@ std::size_t unitsWithin(std::wstring_view text, std::size_t room) noexcept {
 // beginning and end around an ellipsis, cut between characters, never inside
 // a surrogate pair. Only a label of more than half the limit has its "&"s
 // counted; every other text is measured by its size alone.
-template <bool kLabel, class Sink>
-void fitted(std::wstring_view text, std::size_t limit, Sink& sink) noexcept {
-    if ((kLabel && text.size() > limit / 2) ? shownLength<kLabel>(text) <= limit : text.size() <= limit) {
-        sink.template escaped<kLabel>(text);
+template <class Sink>
+void fitted(std::wstring_view text, std::size_t limit, bool inLabel, Sink& sink) noexcept {
+    if ((inLabel && text.size() > limit / 2) ? shownLength(text, inLabel) <= limit : text.size() <= limit) {
+        sink.escaped(text, inLabel);
         return;
     }
-    std::size_t headEnd = unitsWithin<kLabel, false>(text, (limit - 1) / 2);
-    const std::size_t shownHead = shownLength<kLabel>(text.substr(0, headEnd));
-    std::size_t tailStart = text.size() - unitsWithin<kLabel, true>(text, limit - 1 - shownHead);
+    std::size_t headEnd = unitsWithin(text, (limit - 1) / 2, inLabel, false);
+    const std::size_t shownHead = shownLength(text.substr(0, headEnd), inLabel);
+    std::size_t tailStart = text.size() - unitsWithin(text, limit - 1 - shownHead, inLabel, true);
     if (headEnd > 0 && isHighSurrogate(unitValue(text[headEnd - 1]))) --headEnd;
     if (tailStart < text.size() && isLowSurrogate(unitValue(text[tailStart]))) ++tailStart;
-    sink.template escaped<kLabel>(text.substr(0, headEnd));
+    sink.escaped(text.substr(0, headEnd), inLabel);
     sink.fixed(std::wstring_view(&kElision, 1));
-    sink.template escaped<kLabel>(text.substr(tailStart));
+    sink.escaped(text.substr(tailStart), inLabel);
 }
 
 // The whole File document, in order: the one structure that both bounding
@@ -280,9 +272,9 @@ void fileMenuPieces(const std::vector<RecentEntry>& entries, Sink& sink) noexcep
     const std::size_t listed = entries.size() < kMaxRecentButtons ? entries.size() : kMaxRecentButtons;
     for (std::size_t i = 0; i < listed; ++i) {
         sink.fixed(kBeforeName[i]);
-        fitted<true>(entries[i].name, kMaxNameLength, sink);
+        fitted(entries[i].name, kMaxNameLength, true, sink);
         sink.fixed(viewOf(kBeforePath));
-        fitted<false>(entries[i].path, kMaxPathLength, sink);
+        fitted(entries[i].path, kMaxPathLength, false, sink);
     }
     sink.fixed(listed > 0 ? viewOf(kLastButtonEndAndFileTail) : viewOf(kFileTail));
 }
@@ -298,7 +290,7 @@ std::wstring escapeAttribute(std::wstring_view text) {
     std::wstring result;
     if (text.size() > result.max_size() / kLongestEscape) throw std::bad_alloc();
     result.resize(kLongestEscape * text.size());
-    result.resize(static_cast<std::size_t>(writeEscaped<false>(text, result.data()) - result.data()));
+    result.resize(static_cast<std::size_t>(writeEscaped(text, result.data(), false) - result.data()));
     return result;
 }
 
