@@ -1,9 +1,6 @@
 // The add-in object: connection, workbook events and the ribbon entries.
 #include "addin/connect.h"
 
-#include <string>
-
-#include "host/excel.h"
 #include "dialogs/dialog_actions.h"
 #include "ribbon/customui_document.h"
 #include "ribbon/ribbon_callbacks.h"
@@ -12,31 +9,11 @@
 #include "support/bstr.h"
 #include "support/error_info.h"
 #include "support/hresult.h"
-#include "support/text.h"
 
 namespace {
 
 // The ribbon object is released with the last add-in object, never at process exit.
 long g_liveAddins = 0;
-
-// Excel's main window class.
-constexpr char kExcelWindowClass[] = "XLMAIN";
-
-// Excel's main window: among the top-level XLMAIN windows whose whole title is
-// the caption (compared as FindWindowA compares it, without regard to case),
-// the first that belongs to this process. A second Excel running beside ours
-// usually shows the same title, "Microsoft Excel - Book1", and the system may
-// list its window first; that window must never own our dialogs, which would
-// disable it and leave our own Excel usable behind a modal dialog. Null when
-// none of ours matches.
-HWND ownExcelWindow(const char* title) noexcept {
-    const DWORD ourProcess = GetCurrentProcessId();
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, kExcelWindowClass, title)) != nullptr;) {
-        DWORD process = 0;
-        if (GetWindowThreadProcessId(window, &process) && process == ourProcess) return window;
-    }
-    return nullptr;
-}
 
 // The File menu inside the combined menu, then the one on the menu bar.
 constexpr const wchar_t* kFileMenuIds[] = {L"rxMenu_wenjian1", L"rxMenu_wenjian"};
@@ -66,14 +43,7 @@ STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDis
         // later connection from the COM add-ins list run the same sequence.
         RETURN_IF_FAILED_MSG(MyExcel.assign(Application),
                              L"The host is not Excel, or its events cannot be subscribed to");
-
-        Bstr caption;
-        RETURN_IF_FAILED(excel::caption(MyExcel.get(), caption));
-
-        // Found once and kept; null when no window of ours matches.
-        const std::string title = toAnsi(caption.view());
-        ExcelHwnd = ownExcelWindow(title.c_str());
-
+        // Excel's window is looked for when a dialog opens, not here.
         settings::LoadSettings();
         return S_OK;
     });
@@ -81,8 +51,11 @@ STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDis
 
 STDMETHODIMP Connect::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept {
     return comEntry(IID__IDTExtensibility2, [&] {
-        // The subscription ends here rather than at destruction, so that Excel
-        // holds nothing of the add-in's after it has let the add-in go.
+        // A dialog still showing ends first, so that no window of Excel stays
+        // disabled once the add-in is gone. The subscription ends here rather
+        // than at destruction, so that Excel holds nothing of the add-in's
+        // after it has let the add-in go.
+        dialogs::endShowingDialog();
         MyExcel.endSubscription();
         return S_OK;
     });
@@ -90,7 +63,12 @@ STDMETHODIMP Connect::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept 
 
 STDMETHODIMP Connect::OnAddInsUpdate(SAFEARRAY**) noexcept { return S_OK; }
 STDMETHODIMP Connect::OnStartupComplete(SAFEARRAY**) noexcept { return S_OK; }
-STDMETHODIMP Connect::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
+
+STDMETHODIMP Connect::OnBeginShutdown(SAFEARRAY**) noexcept {
+    // Excel is closing: a dialog that still shows ends as Cancel.
+    dialogs::endShowingDialog();
+    return S_OK;
+}
 
 // ---- Workbook events ----
 
@@ -170,18 +148,25 @@ STDMETHODIMP Connect::OpenFile(IRibbonControl** Control) noexcept {
 }
 
 // The control is not used, but a caller must still give a variable for it.
-STDMETHODIMP Connect::AboutMenu(IRibbonControl** Control) noexcept {
+template <class Show>
+HRESULT Connect::showDialog(IRibbonControl** control, Show show) noexcept {
+    // Excel may let the add-in go while the dialog shows: OnBeginShutdown,
+    // OnDisconnection and the last Release can all arrive through the dialog's
+    // modal loop, with this call still below them. The object, and with it the
+    // DLL (DllCanUnloadNow counts live objects), lives until the call returns.
+    const ComPtr<_Connect> alive(this);
     return comEntry(IID__Connect, [&]() -> HRESULT {
-        RETURN_HR_IF_MSG(E_POINTER, !Control, kNoVariable);
-        return dialogs::showAboutDialog(MyExcel.get(), ExcelHwnd);
+        RETURN_HR_IF_MSG(E_POINTER, !control, kNoVariable);
+        return show(MyExcel.get());
     });
 }
 
+STDMETHODIMP Connect::AboutMenu(IRibbonControl** Control) noexcept {
+    return showDialog(Control, dialogs::showAboutDialog);
+}
+
 STDMETHODIMP Connect::CustomMenu(IRibbonControl** Control) noexcept {
-    return comEntry(IID__Connect, [&]() -> HRESULT {
-        RETURN_HR_IF_MSG(E_POINTER, !Control, kNoVariable);
-        return dialogs::showCustomiseDialog(MyExcel.get(), ExcelHwnd);
-    });
+    return showDialog(Control, dialogs::showCustomiseDialog);
 }
 
 // ---- ISupportErrorInfo ----

@@ -59,8 +59,11 @@ private:
     static const DispatchInterface& dispatchOf() noexcept;
     HRESULT typeInfoOf(REFIID iid, ITypeInfo** info) noexcept;
 
+    // Both dialogs' actions: the object stays alive until the dialog has closed.
+    template <class Show>
+    HRESULT showDialog(IRibbonControl** control, Show show) noexcept;
+
     EventBoundApplication MyExcel;
-    HWND ExcelHwnd = nullptr;
     ribbon::RecentFiles m_recentFiles;
     // The language of the ribbon's own texts, chosen at connection for the
     // whole session: Office reads the ribbon document only once.

@@ -48,7 +48,11 @@ HRESULT invokeOnDisconnection(IDispatch* target, const DISPPARAMS&, VARIANT*, EX
     return FAILED(hr) ? failureAsException(hr, excepInfo) : S_OK;
 }
 
-// The three notifications the add-in does nothing on.
+HRESULT invokeOnBeginShutdown(IDispatch* target, const DISPPARAMS&, VARIANT*, EXCEPINFO*, UINT*) noexcept {
+    return static_cast<_IDTExtensibility2*>(target)->OnBeginShutdown(nullptr);
+}
+
+// The two notifications the add-in does nothing on.
 HRESULT ignoreNotification(IDispatch*, const DISPPARAMS&, VARIANT*, EXCEPINFO*, UINT*) noexcept { return S_OK; }
 
 const DispatchMember kExtensibilityMembers[] = {
@@ -56,7 +60,7 @@ const DispatchMember kExtensibilityMembers[] = {
     {L"OnDisconnection", 2, 2, {L"RemoveMode", L"custom"}, invokeOnDisconnection},
     {L"OnAddInsUpdate", 3, 1, {L"custom"}, ignoreNotification},
     {L"OnStartupComplete", 4, 1, {L"custom"}, ignoreNotification},
-    {L"OnBeginShutdown", 5, 1, {L"custom"}, ignoreNotification},
+    {L"OnBeginShutdown", 5, 1, {L"custom"}, invokeOnBeginShutdown},
 };
 
 // The add-in designer's interface is described by no type library of ours.

@@ -96,6 +96,26 @@ WindowKind windowKind(layout::ControlKind kind) noexcept {
 // clicks (and so also hit tests, for the pointer) stands in for the link.
 constexpr WindowKind kLinkLabel{L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
 
+// The top-level windows of a thread that take input now, but the dialog.
+struct InputWindows {
+    HWND dialog;
+    std::vector<HWND> found;
+    bool complete = true;
+};
+
+BOOL CALLBACK collectInputWindow(HWND window, LPARAM context) noexcept {
+    auto& windows = *reinterpret_cast<InputWindows*>(context);
+    if (window == windows.dialog || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+    // No exception may unwind through the window manager's frames.
+    try {
+        windows.found.push_back(window);
+    } catch (...) {
+        windows.complete = false;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 ModalDialog::ModalDialog(const layout::DialogSpec& design) noexcept
@@ -135,6 +155,7 @@ HRESULT ModalDialog::showModal() {
     RETURN_HR_IF(lastError(), !creator);
 
     m_failure = S_OK;
+    m_endRequested = false;
     SetLastError(ERROR_SUCCESS);
     const INT_PTR ended = DialogBoxIndirectParamW(module::instance(), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
                                                   creator.get(), dialogProc, reinterpret_cast<LPARAM>(this));
@@ -143,8 +164,7 @@ HRESULT ModalDialog::showModal() {
         // The window went away without an unload (destroyed from outside):
         // what load took is still given back.
         m_loaded = false;
-        if (m_ownerDisabledHere) EnableWindow(m_ownerWindow, TRUE);
-        m_ownerDisabledHere = false;
+        enableDisabledWindows();
         m_hostApplication.reset();
     }
     // Ending the dialog activates its owner of the moment, the hidden window
@@ -190,7 +210,7 @@ INT_PTR ModalDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         m_failure = load();
-        if (FAILED(m_failure)) unload();
+        if (FAILED(m_failure) || m_endRequested) unload();
         // load set the focus itself.
         return FALSE;
     case WM_COMMAND:
@@ -243,13 +263,45 @@ HRESULT ModalDialog::load() {
     return onLoad();
 }
 
-void ModalDialog::takeOwner() noexcept {
-    if (!m_ownerWindow) return;
-    m_previousOwner =
-        reinterpret_cast<HWND>(SetWindowLongPtrW(m_window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_ownerWindow)));
-    // The dialog manager disables only the window the dialog was created with;
-    // the new owner is kept from input too, as a modal dialog's owner is.
-    m_ownerDisabledHere = !EnableWindow(m_ownerWindow, FALSE);
+void ModalDialog::takeOwner() {
+    if (m_ownerWindow) {
+        m_previousOwner = reinterpret_cast<HWND>(
+            SetWindowLongPtrW(m_window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_ownerWindow)));
+    }
+    // Modal to the whole of this Excel, as Excel's own dialogs and a
+    // task-modal message box are. The dialog manager disables only the window
+    // the dialog was created with, while Excel 2013 and later show each
+    // workbook in a top-level window of its own: the owner, then every window
+    // of this thread that takes input now, stops taking it until unload.
+    InputWindows windows{m_window, {}};
+    if (m_ownerWindow) windows.found.push_back(m_ownerWindow);
+    EnumThreadWindows(GetCurrentThreadId(), collectInputWindow, reinterpret_cast<LPARAM>(&windows));
+    if (!windows.complete) throw std::bad_alloc();
+    // Room for every record before the first window is disabled, so that no
+    // window can stay disabled unrecorded.
+    m_disabled.reserve(windows.found.size());
+    for (HWND window : windows.found) {
+        // Already disabled (the owner listed twice, or kept from input by
+        // someone else): left as it is, and as it is left at unload.
+        if (!EnableWindow(window, FALSE)) m_disabled.push_back(window);
+    }
+}
+
+void ModalDialog::enableDisabledWindows() noexcept {
+    for (HWND window : m_disabled) EnableWindow(window, TRUE);
+    m_disabled.clear();
+}
+
+void ModalDialog::bringToFront() noexcept {
+    if (m_loaded && IsWindowVisible(m_window)) SetForegroundWindow(m_window);
+}
+
+void ModalDialog::endAsCancel() noexcept {
+    if (m_loaded) {
+        unload();
+    } else {
+        m_endRequested = true;
+    }
 }
 
 void ModalDialog::placeWindow() noexcept {
@@ -439,10 +491,9 @@ void ModalDialog::followSystemColours(bool coloursChanged) noexcept {
 void ModalDialog::unload() noexcept {
     if (!m_loaded) return;
     m_loaded = false;
-    // The owner is enabled again before the dialog goes, so that it, not some
-    // other application, becomes the active window.
-    if (m_ownerDisabledHere) EnableWindow(m_ownerWindow, TRUE);
-    m_ownerDisabledHere = false;
+    // This Excel's windows take input again before the dialog goes, so that
+    // the owner, not some other application, becomes the active window.
+    enableDisabledWindows();
     if (m_previousOwner) SetWindowLongPtrW(m_window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_previousOwner));
     m_hostApplication.reset();
     EndDialog(m_window, 0);

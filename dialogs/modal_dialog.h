@@ -31,7 +31,13 @@ public:
 
     // Loads the dialog, runs it modally and returns once it is unloaded. A
     // failure to create or load it is returned; nothing is shown to the user.
+    // While loaded it is modal to every window of the calling thread.
     HRESULT showModal();
+    // While it shows: puts the dialog in front of every other window.
+    void bringToFront() noexcept;
+    // Ends the modal show as Cancel and the close box do, storing nothing;
+    // asked before load has run, the dialog ends as soon as it has.
+    void endAsCancel() noexcept;
 
     // The owner that load replaced, kept until unload gives it back.
     HWND previousOwner() const noexcept { return m_previousOwner; }
@@ -67,7 +73,8 @@ private:
     static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     HRESULT load();
-    void takeOwner() noexcept;
+    void takeOwner();
+    void enableDisabledWindows() noexcept;
     void placeWindow() noexcept;
     HRESULT createControls();
     HRESULT setFont(HWND child, const layout::ControlSpec& control);
@@ -93,7 +100,9 @@ private:
 
     HWND m_window = nullptr;
     bool m_loaded = false;
-    bool m_ownerDisabledHere = false;
+    bool m_endRequested = false;
+    // The windows load disabled, exactly those, for unload to enable again.
+    std::vector<HWND> m_disabled;
     HRESULT m_failure = S_OK;
     struct Font {
         const layout::FontSpec* design;

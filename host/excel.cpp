@@ -51,6 +51,16 @@ HRESULT caption(IDispatch* application, Bstr& out) noexcept {
     return getString(application, kCaption, out, L"Excel's caption could not be read");
 }
 
+HRESULT windowHandle(IDispatch* application, HWND& out) noexcept {
+    out = nullptr;
+    // A Long in 64-bit Excel too: a window handle has 32 significant bits,
+    // which a 64-bit process sign-extends.
+    Variant handle;
+    RETURN_IF_FAILED(getProperty(application, kHwnd, VT_I4, handle, L"Excel's window could not be read"));
+    out = static_cast<HWND>(LongToHandle(handle->lVal));
+    return S_OK;
+}
+
 HRESULT application(IDispatch* app, ComPtr<IDispatch>& out) noexcept {
     return getObject(app, kApplication, nullptr, 0, out, L"Excel's Application could not be obtained");
 }

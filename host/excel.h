@@ -14,6 +14,7 @@ inline constexpr DISPID kCaption = 0x8B;
 inline constexpr DISPID kApplication = 0x94;
 inline constexpr DISPID kRecentFiles = 0x4B2;
 inline constexpr DISPID kWorkbooks = 0x23C;
+inline constexpr DISPID kHwnd = 0x79E;
 // RecentFiles, RecentFile, Workbooks
 inline constexpr DISPID kCount = 0x76;
 inline constexpr DISPID kItem = 0xAA;
@@ -24,6 +25,9 @@ inline constexpr DISPID kWorkbookOpen = 0x61F;
 inline constexpr DISPID kWorkbookBeforeSave = 0x623;
 
 HRESULT caption(IDispatch* application, Bstr& out) noexcept;
+// Application.Hwnd: from Excel 2013 on the active workbook's window, before
+// that Excel's main window.
+HRESULT windowHandle(IDispatch* application, HWND& out) noexcept;
 HRESULT application(IDispatch* application, ComPtr<IDispatch>& out) noexcept;
 HRESULT recentFiles(IDispatch* application, ComPtr<IDispatch>& out) noexcept;
 // The collection's Count as Excel reports it, widened so that no count wraps.

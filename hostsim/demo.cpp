@@ -1,7 +1,9 @@
 // The host simulator's demo: Korvanta.dll registered in a private Wine prefix,
 // created by its ProgID and connected to a simulated Excel exactly as Excel
-// 2007 does it, then used the way a user would: the ribbon, every legacy menu,
-// a recent file, the workbook events, and finally a clean disconnection.
+// does it, then used the way a user would: the ribbon, every legacy menu, a
+// recent file, the workbook events, both dialogs (with the windows that own
+// them and those they keep from input), and finally a clean disconnection.
+// Usage: korvanta-demo.exe [--installed | <path of Korvanta.dll>] [--excel 2007|365]
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <commctrl.h>
 
@@ -75,8 +78,42 @@ bool buttonChecked(HWND dialog, int id) {
     return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-std::wstring ownerOf(HWND dialog, HWND excelWindow) {
-    return GetWindow(dialog, GW_OWNER) == excelWindow ? L"Excel's main window" : L"another window";
+// A window as the user knows it: one of Excel's by its title.
+std::wstring describe(HWND window) {
+    if (classOf(window) == L"XLMAIN") return L"\u201C" + textOf(window) + L"\u201D (XLMAIN " + hex(reinterpret_cast<ULONG_PTR>(window)) + L")";
+    if (!IsWindowVisible(window)) return L"no window of Excel (the dialog's own hidden window)";
+    return L"\u201C" + textOf(window) + L"\u201D (" + classOf(window) + L")";
+}
+
+void listWindows(const FakeExcelApplication& excel) {
+    say(L"Excel's windows:");
+    for (HWND window : excel.windows()) say(L" " + describe(window) + (window == excel.activeWindow() ? L" active;" : L";"));
+    say(L"\n");
+}
+
+BOOL CALLBACK collectTopLevel(HWND window, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+// Which window owns the dialog, and which visible windows of Excel's thread
+// take no input while it shows: read by the user, on their own thread.
+std::wstring ownerAndDisabled(HWND dialog, DWORD excelThread) {
+    std::wstring text = L"  owned by " + describe(GetWindow(dialog, GW_OWNER)) + L"\n  kept from input while it shows:";
+    std::vector<HWND> windows;
+    EnumThreadWindows(excelThread, collectTopLevel, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        if (window != dialog && IsWindowVisible(window) && !IsWindowEnabled(window)) text += L" " + describe(window) + L";";
+    }
+    return text + L"\n";
+}
+
+// After a dialog: every window of Excel takes input again, and which is active.
+void afterDialog(const FakeExcelApplication& excel) {
+    bool allEnabled = true;
+    for (HWND window : excel.windows()) allEnabled = allEnabled && IsWindowEnabled(window);
+    say(std::wstring(L"After it closed: Excel's windows take input again: ") + (allEnabled ? L"yes" : L"NO") +
+        L"; active: " + (GetActiveWindow() ? describe(GetActiveWindow()) : L"none") + L"\n");
 }
 
 // What the customisation dialog shows, as the user reads it.
@@ -109,8 +146,24 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     // "--installed": Korvanta was installed by its per-machine package, which
     // registers it for every user; otherwise the DLL named registers itself.
-    const bool installed = argc > 1 && std::wstring(argv[1]) == L"--installed";
-    const std::wstring dllPath = argc > 1 ? argv[1] : L"Korvanta.dll";
+    // "--excel 365": Excel 2013 to Microsoft 365 in place of Excel 2007.
+    bool installed = false;
+    std::wstring dllPath = L"Korvanta.dll";
+    ExcelPersona persona = ExcelPersona::Excel2007;
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring argument = argv[i];
+        if (argument == L"--installed") {
+            installed = true;
+        } else if (argument == L"--excel" && i + 1 < argc && (argv[i + 1] == std::wstring(L"2007") || argv[i + 1] == std::wstring(L"365"))) {
+            persona = argv[++i] == std::wstring(L"365") ? ExcelPersona::Excel365 : ExcelPersona::Excel2007;
+        } else if (argument.rfind(L"--", 0) == 0) {
+            say(L"usage: korvanta-demo.exe [--installed | <path of Korvanta.dll>] [--excel 2007|365]\n");
+            return 2;
+        } else {
+            dllPath = argument;
+        }
+    }
+    const bool excel2007 = persona == ExcelPersona::Excel2007;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     const wchar_t* addinKey = L"Software\\Microsoft\\Office\\Excel\\Addins\\Korvanta.Connect";
@@ -142,16 +195,23 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
 
-    heading(L"Excel starts");
+    heading(excel2007 ? L"Excel 2007 starts: one main window" : L"Excel 2013-365 starts: a window per workbook");
     // A user who once hid the Developer tab; everything else is new.
     SHDeleteKeyW(HKEY_CURRENT_USER, settings::kSettingsSubKey);
     settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, L"TabDeveloper", L"0");
     ComPtr<FakeExcelApplication> excel;
-    excel.attach(new FakeExcelApplication());
-    excel->recentFiles = {L"C:\\Reports\\Q3 Sales & Costs.xlsx", L"\\\\fileserver\\finance\\Budget 2008.xls",
-                          L"D:\\Data\\<draft> plan.xlsx", L"notes.xls", L"C:\\Old\\archive.xls"};
-    const HWND mainWindow = excel->showMainWindow(excel->caption);
-    say(L"Excel's main window (XLMAIN) " + hex(reinterpret_cast<ULONG_PTR>(mainWindow)) + L", titled \u201C" + excel->caption + L"\u201D\n");
+    excel.attach(new FakeExcelApplication(persona));
+    if (excel2007) {
+        excel->recentFiles = {L"C:\\Reports\\Q3 Sales & Costs.xlsx", L"\\\\fileserver\\finance\\Budget 2008.xls",
+                              L"D:\\Data\\<draft> plan.xlsx", L"notes.xls", L"C:\\Old\\archive.xls"};
+    } else {
+        // Workbooks in the cloud are listed by web address.
+        excel->recentFiles = typicalRecentFiles(persona);
+        excel->recentFiles.push_back(L"C:\\Old\\archive.xls");
+    }
+    const HWND startupWindow = excel->openWorkbook(L"Book1");
+    say(L"Application.Caption is \u201C" + excel->caption + L"\u201D\n");
+    listWindows(*excel.get());
 
     CLSID clsid{};
     CLSIDFromProgID(L"Korvanta.Connect", &clsid);
@@ -169,6 +229,7 @@ int wmain(int argc, wchar_t** argv) {
     addin->QueryInterface(IID__IDTExtensibility2, extensibility.putVoid());
     const HRESULT connected = extensibility->OnConnection(excel.get(), ext_cm_Startup, nullptr, nullptr);
     say(L"OnConnection = " + result(connected) + L"; the add-in asked Excel for: ");
+    if (excel->calls.empty()) say(L"nothing (Excel's window is looked for when a dialog opens)");
     for (const std::wstring& call : excel->calls) say(call + L" ");
     say(L"\nSubscribed to Excel's application events: " + std::wstring(excel->hasSubscriber() ? L"yes" : L"no") + L"\n");
     say(L"Settings in HKCU\\" + std::wstring(settings::kSettingsSubKey) + L":\n");
@@ -210,10 +271,17 @@ int wmain(int argc, wchar_t** argv) {
         say(L"  Excel: Workbooks.Open(\u201C" + call.filename + L"\u201D, " + std::to_wstring(call.argumentCount - 1) +
             L" optional arguments " + (call.optionalArgumentsMissing ? L"all missing" : L"given") + L"), LCID " +
             std::to_wstring(call.lcid) + L"\n");
+        // Excel 2013 and later replace the untouched start-up workbook's window.
+        const std::size_t slash = call.filename.find_last_of(L"\\/");
+        excel->openWorkbook(slash == std::wstring::npos ? call.filename : call.filename.substr(slash + 1));
+        if (!excel2007) excel->closeWindow(startupWindow);
     }
+    listWindows(*excel.get());
 
     heading(L"Excel opens a workbook, then saves one");
     excel->recentFiles.insert(excel->recentFiles.begin(), L"C:\\New\\Forecast.xlsx");
+    excel->openWorkbook(L"Forecast.xlsx");
+    listWindows(*excel.get());
     say(L"WorkbookOpen -> add-in returned " + result(excel->raiseWorkbookOpen()) + L"\n");
     VARIANT_BOOL cancel = VARIANT_FALSE;
     say(L"WorkbookBeforeSave -> add-in returned " + result(excel->raiseWorkbookBeforeSave(VARIANT_FALSE, cancel)) +
@@ -224,6 +292,7 @@ int wmain(int argc, wchar_t** argv) {
 
     heading(L"The user chooses 帮助 > 自定义... (CustomMenu)");
     ribbonUi->calls.clear();
+    const DWORD excelThread = GetCurrentThreadId();
     std::wstring seen;
     const HRESULT customised = showWhile(
         [&] { return callCallback(addin.get(), L"CustomMenu", makeControl(L"Dizhi").get()).hr; },
@@ -234,7 +303,7 @@ int wmain(int argc, wchar_t** argv) {
                 seen = L"  No dialog appeared.\n";
                 return;
             }
-            seen += L"Dialog \u201C" + textOf(dialog) + L"\u201D, owned by " + ownerOf(dialog, mainWindow) + L":\n";
+            seen += L"Dialog \u201C" + textOf(dialog) + L"\u201D:\n" + ownerAndDisabled(dialog, excelThread);
             seen += readCustomiseDialog(dialog);
             seen += L"The user shows the Developer tab again, hides the Review tab and the recent files, and clicks 确定:\n";
             const HWND list = GetDlgItem(dialog, ids::kListBuiltin);
@@ -245,6 +314,7 @@ int wmain(int argc, wchar_t** argv) {
             SendMessageW(GetDlgItem(dialog, ids::kCommandOk), BM_CLICK, 0, 0);
         });
     say(seen);
+    afterDialog(*excel.get());
     say(L"CustomMenu = " + result(customised) + L"; ribbon calls:");
     for (const std::wstring& call : ribbonUi->calls) say(L" " + call);
     say(L"\nSettings stored:\n");
@@ -276,7 +346,7 @@ int wmain(int argc, wchar_t** argv) {
                 seen = L"  No dialog appeared.\n";
                 return;
             }
-            seen += L"Dialog \u201C" + textOf(dialog) + L"\u201D, owned by " + ownerOf(dialog, mainWindow) + L":\n";
+            seen += L"Dialog \u201C" + textOf(dialog) + L"\u201D:\n" + ownerAndDisabled(dialog, excelThread);
             seen += L"  [logo " + std::to_wstring(clientSize(GetDlgItem(dialog, ids::kPicIcon)).cx) + L"x" +
                     std::to_wstring(clientSize(GetDlgItem(dialog, ids::kPicIcon)).cy) + L"]\n";
             for (int id : {ids::kLabel1, ids::kLabel2, ids::kLabel7, ids::kLabel8, ids::kLabel3, ids::kLabel4, ids::kLabel5,
@@ -292,6 +362,7 @@ int wmain(int argc, wchar_t** argv) {
             waitUntil([&] { return !IsWindow(dialog); });
         });
     say(seen);
+    afterDialog(*excel.get());
     say(L"AboutMenu = " + result(about) + L"\n");
 
     heading(L"Excel closes");

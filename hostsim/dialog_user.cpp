@@ -12,7 +12,27 @@ constexpr DWORD kPatience = 5000;
 // The last dialog the user thread found, closed if the user leaves it open.
 thread_local HWND t_lastDialog = nullptr;
 
+LRESULT CALLBACK runOnThisThread(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_APP) return DefWindowProcW(window, message, wParam, lParam);
+    (*reinterpret_cast<const std::function<void()>*>(lParam))();
+    return 0;
+}
+
 }  // namespace
+
+HostThreadCalls::HostThreadCalls() {
+    // A message-only window, which no modal dialog disables, answering the one
+    // message that carries the work.
+    m_window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(runOnThisThread));
+}
+
+HostThreadCalls::~HostThreadCalls() { DestroyWindow(m_window); }
+
+void HostThreadCalls::run(const std::function<void()>& work) const {
+    // Sent, not posted: the host's thread runs it as its loop next looks for messages.
+    SendMessageW(m_window, WM_APP, 0, reinterpret_cast<LPARAM>(&work));
+}
 
 HRESULT showWhile(const std::function<HRESULT()>& show, const std::function<void()>& user) {
     std::thread person([&user] {

@@ -14,6 +14,23 @@ namespace hostsim {
 // hang in the modal loop.
 HRESULT showWhile(const std::function<HRESULT()>& show, const std::function<void()>& user);
 
+// Calls into the add-in made on the host's thread from inside whatever message
+// loop it runs, a dialog's modal loop included, as a ribbon click or Excel's
+// own shutdown reaches the add-in while a dialog shows. Made on the host's
+// thread; `run` is called from the user's.
+class HostThreadCalls {
+public:
+    HostThreadCalls();
+    ~HostThreadCalls();
+    HostThreadCalls(const HostThreadCalls&) = delete;
+    HostThreadCalls& operator=(const HostThreadCalls&) = delete;
+    // Runs `work` on the host's thread and returns once it has run.
+    void run(const std::function<void()>& work) const;
+
+private:
+    HWND m_window;
+};
+
 // The visible dialog with this caption, once it is shown; null after 5 s.
 HWND waitForDialog(const wchar_t* caption);
 // Polls `condition` until it holds; false after 5 s.

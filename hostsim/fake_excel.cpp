@@ -192,10 +192,27 @@ private:
     }
 };
 
-FakeExcelApplication::FakeExcelApplication() : FakeDispatch("Application") { m_events.attach(new FakeAppEvents(*this)); }
+const char* nameOf(ExcelPersona persona) noexcept {
+    return persona == ExcelPersona::Excel2007 ? "Excel2007" : "Excel365";
+}
+
+std::vector<std::wstring> typicalRecentFiles(ExcelPersona persona) {
+    if (persona == ExcelPersona::Excel2007) {
+        return {L"D:\\报表\\R&D <草稿>.xlsx", L"\\\\fs01\\共享\\Tom's \"final\".xlsm", L"Book3.xls"};
+    }
+    return {L"https://d.docs.live.net/5a1f0c2e9b7d4e31/文档/R&D <草稿>.xlsx", L"C:\\Users\\li\\Documents\\Tom's \"final\".xlsm",
+            L"https://contoso.sharepoint.com/sites/Finance/Shared Documents/Q3 & Q4.xlsx"};
+}
+
+FakeExcelApplication::FakeExcelApplication(ExcelPersona persona)
+    : FakeDispatch("Application"),
+      persona(persona),
+      caption(persona == ExcelPersona::Excel2007 ? L"Microsoft Excel - Book1" : L"Excel") {
+    m_events.attach(new FakeAppEvents(*this));
+}
 
 FakeExcelApplication::~FakeExcelApplication() {
-    if (m_window) DestroyWindow(m_window);
+    for (HWND window : m_windows) DestroyWindow(window);
 }
 
 long FakeExcelApplication::liveChildren() noexcept { return g_liveChildren.load(); }
@@ -205,6 +222,7 @@ void FakeExcelApplication::childDestroyed() noexcept { --g_liveChildren; }
 const wchar_t* FakeExcelApplication::memberName(DISPID id) noexcept {
     switch (id) {
     case excel::kCaption: return L"Application.Caption";
+    case excel::kHwnd: return L"Application.Hwnd";
     case excel::kApplication: return L"Application.Application";
     case excel::kRecentFiles: return L"Application.RecentFiles";
     case excel::kWorkbooks: return L"Application.Workbooks";
@@ -244,6 +262,15 @@ HRESULT FakeExcelApplication::member(DISPID id, LCID, WORD flags, DISPPARAMS*, V
         calls.push_back(L"Caption");
         if (HRESULT hr = configuredFailure(id, excepInfo); FAILED(hr)) return hr;
         returnString(caption, result);
+        return S_OK;
+    case excel::kHwnd:
+        calls.push_back(L"Hwnd");
+        if (HRESULT hr = configuredFailure(id, excepInfo); FAILED(hr)) return hr;
+        if (result) {
+            // A Long, in 64-bit Excel too.
+            result->vt = VT_I4;
+            result->lVal = HandleToLong(hwnd.value_or(activeWindow()));
+        }
         return S_OK;
     case excel::kApplication:
         calls.push_back(L"Application");
@@ -337,7 +364,7 @@ HRESULT FakeExcelApplication::raiseOtherEvent(DISPID id) {
     return fireEvent(id, params, nullptr);
 }
 
-HWND FakeExcelApplication::showMainWindow(const std::wstring& title) {
+HWND FakeExcelApplication::createWindow(const std::wstring& title) {
     static const ATOM windowClass = [] {
         WNDCLASSW definition{};
         definition.lpfnWndProc = DefWindowProcW;
@@ -345,10 +372,40 @@ HWND FakeExcelApplication::showMainWindow(const std::wstring& title) {
         definition.lpszClassName = L"XLMAIN";
         return RegisterClassW(&definition);
     }();
-    if (m_window) DestroyWindow(m_window);
-    m_window = CreateWindowExW(0, MAKEINTATOM(windowClass), title.c_str(), WS_OVERLAPPEDWINDOW, 100, 100, 800, 600,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    return m_window;
+    // Each new workbook window a little below and right of the one before, as Excel places them.
+    const int offset = 30 * static_cast<int>(m_windows.size());
+    const HWND window = CreateWindowExW(0, MAKEINTATOM(windowClass), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                        100 + offset, 100 + offset, 800, 600, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    if (window) m_windows.push_back(window);
+    return window;
 }
+
+HWND FakeExcelApplication::showMainWindow(const std::wstring& title) {
+    for (HWND window : m_windows) DestroyWindow(window);
+    m_windows.clear();
+    return createWindow(title);
+}
+
+HWND FakeExcelApplication::openWorkbook(const std::wstring& name) {
+    if (persona == ExcelPersona::Excel365) return createWindow(name + L" - Excel");
+    caption = L"Microsoft Excel - " + name;
+    if (m_windows.empty()) return createWindow(caption);
+    SetWindowTextW(m_windows.back(), caption.c_str());
+    SetActiveWindow(m_windows.back());
+    return m_windows.back();
+}
+
+void FakeExcelApplication::closeWindow(HWND window) {
+    for (auto it = m_windows.begin(); it != m_windows.end(); ++it) {
+        if (*it != window) continue;
+        m_windows.erase(it);
+        DestroyWindow(window);
+        if (!m_windows.empty()) SetActiveWindow(m_windows.back());
+        return;
+    }
+}
+
+HWND FakeExcelApplication::activeWindow() const noexcept { return m_windows.empty() ? nullptr : m_windows.back(); }
 
 }  // namespace hostsim

@@ -1,6 +1,7 @@
 // A simulated Excel: the Application object with the members the add-in calls
-// (Caption, Application, RecentFiles, Workbooks.Open), its AppEvents connection
-// point, and a main window for the add-in to find.
+// (Caption, Hwnd, Application, RecentFiles, Workbooks.Open), its AppEvents
+// connection point, and the windows a dialog's owner is looked for among, as
+// Excel 2007 or Excel 2013 and later show them.
 #pragma once
 #include <ocidl.h>
 
@@ -15,6 +16,18 @@ namespace hostsim {
 
 class FakeAppEvents;
 
+// Which Excel is simulated. Excel 2007 shows every workbook in one main
+// window, titled as its caption ("Microsoft Excel - Book1"). Excel 2013 to
+// Microsoft 365 show each workbook in a top-level window of its own, titled
+// "Book1 - Excel", and have the caption "Excel"; their recent files include
+// workbooks in the cloud, listed by web address.
+enum class ExcelPersona { Excel2007, Excel365 };
+
+// "Excel2007", "Excel365".
+const char* nameOf(ExcelPersona persona) noexcept;
+// Three recent files as this Excel lists them, with "&", "<" and quotes in names.
+std::vector<std::wstring> typicalRecentFiles(ExcelPersona persona);
+
 // One call of Workbooks.Open as the add-in made it.
 struct OpenCall {
     std::wstring filename;
@@ -25,13 +38,16 @@ struct OpenCall {
 
 class FakeExcelApplication final : public FakeDispatch<IDispatch, IConnectionPointContainer> {
 public:
-    FakeExcelApplication();
+    explicit FakeExcelApplication(ExcelPersona persona = ExcelPersona::Excel2007);
     ~FakeExcelApplication() override;
 
+    const ExcelPersona persona;
+
     // What Excel answers.
-    std::wstring caption = L"Microsoft Excel - Book1";
+    std::wstring caption;
     std::vector<std::wstring> recentFiles;
     std::optional<double> recentFilesCount;  // a Count other than the list's own
+    std::optional<HWND> hwnd;                // a Hwnd other than the active workbook's window
     std::map<DISPID, HRESULT> failures;      // members that fail, by dispatch id
     bool offersEvents = true;                // FindConnectionPoint(AppEvents) succeeds
     HRESULT adviseFailure = S_OK;
@@ -49,8 +65,20 @@ public:
     HRESULT raiseWorkbookBeforeSave(VARIANT_BOOL saveAsUi, VARIANT_BOOL& cancel, std::wstring* description = nullptr);
     HRESULT raiseOtherEvent(DISPID id);
 
-    // Excel's main window: a top-level window of class XLMAIN titled `title`.
+    // Excel 2007's main window: a visible top-level window of class XLMAIN
+    // titled `title`, in place of the one shown before.
     HWND showMainWindow(const std::wstring& title);
+    // Opens the workbook `name` as this Excel shows it and makes it the active
+    // one: Excel 2007 in its main window, titled anew, Excel 2013 and later in
+    // a window of its own. Returns that window, visible and active.
+    HWND openWorkbook(const std::wstring& name);
+    // Closes a window opened above; the window opened last of those left
+    // becomes the active workbook's.
+    void closeWindow(HWND window);
+    // The active workbook's window, which Hwnd answers; null when none is open.
+    HWND activeWindow() const noexcept;
+    // Every window opened above and not closed, in the order they were opened.
+    const std::vector<HWND>& windows() const noexcept { return m_windows; }
 
     // Objects of this Excel (collections, files, workbooks) still alive.
     static long liveChildren() noexcept;
@@ -76,8 +104,10 @@ private:
     HRESULT configuredFailure(DISPID id, EXCEPINFO* excepInfo) noexcept;
     static const wchar_t* memberName(DISPID id) noexcept;
 
+    HWND createWindow(const std::wstring& title);
+
     ComPtr<FakeAppEvents> m_events;
-    HWND m_window = nullptr;
+    std::vector<HWND> m_windows;  // in the order they were opened
 };
 
 }  // namespace hostsim

@@ -1,6 +1,7 @@
 // The File menu's document and its recent-file buttons.
 #include "ribbon/file_menu.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cwchar>
@@ -81,8 +82,10 @@ bool isPlain(std::uint32_t c) noexcept {
     return c >= 0xE000u && c < 0xFFFEu;
 }
 
-// No unit of text is written as more than six units ("&quot;").
+// No unit of text is written as more than six units ("&quot;"), and no unit
+// of a label's name as more than ten ("&amp;&amp;").
 constexpr std::size_t kLongestEscape = 6;
+constexpr std::size_t kLongestLabelEscape = 10;
 
 // A reference of constant length: copied by a few moves, not a call.
 template <std::size_t N>
@@ -94,13 +97,14 @@ wchar_t* putReference(const wchar_t (&reference)[N], wchar_t* out) noexcept {
 // Writes the character at text[i], which is not plain, and says how many
 // units of text it took. With 16-bit wchar_t a supplementary character is a
 // surrogate pair; with 32-bit wchar_t it is one unit, and a surrogate unit is
-// never a character.
+// never a character. In a label an "&" is doubled first: Office takes a single
+// "&" for the access key of the next character and shows "&&" as "&".
 struct Escaped {
     wchar_t* out;
     std::size_t consumed;
 };
 
-Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out) noexcept {
+Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out, bool inLabel) noexcept {
     const std::uint32_t c = unitValue(text[i]);
     if (sizeof(wchar_t) == 2 && isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(unitValue(text[i + 1]))) {
         out[0] = text[i];
@@ -108,7 +112,7 @@ Escaped writeEscape(std::wstring_view text, std::size_t i, wchar_t* out) noexcep
         return {out + 2, 2};
     }
     switch (c) {
-    case L'&': return {putReference(L"&amp;", out), 1};
+    case L'&': return {inLabel ? putReference(L"&amp;&amp;", out) : putReference(L"&amp;", out), 1};
     case L'<': return {putReference(L"&lt;", out), 1};
     case L'"': return {putReference(L"&quot;", out), 1};
     case L'\t': return {putReference(L"&#9;", out), 1};
@@ -173,7 +177,7 @@ __attribute__((target("sse2"))) Copied copyPlainBlocks(const wchar_t* in, const 
 
 // Names and paths are mostly plain: runs of plain units are copied, eight at
 // a time where the processor allows, and every other character is escaped.
-wchar_t* writeEscaped(std::wstring_view text, wchar_t* out) noexcept {
+wchar_t* writeEscaped(std::wstring_view text, wchar_t* out, bool inLabel) noexcept {
     const wchar_t* const begin = text.data();
     const wchar_t* const end = begin + text.size();
     const wchar_t* p = begin;
@@ -190,7 +194,7 @@ wchar_t* writeEscaped(std::wstring_view text, wchar_t* out) noexcept {
 #endif
         while (p != end && isPlain(unitValue(*p))) *out++ = *p++;
         if (p == end) break;
-        const Escaped escaped = writeEscape(text, static_cast<std::size_t>(p - begin), out);
+        const Escaped escaped = writeEscape(text, static_cast<std::size_t>(p - begin), out, inLabel);
         out = escaped.out;
         p += escaped.consumed;
     }
@@ -198,37 +202,59 @@ wchar_t* writeEscaped(std::wstring_view text, wchar_t* out) noexcept {
 }
 
 // The two ways through the document: bounding its length from the pieces'
-// sizes alone, without looking at a character, and writing it.
+// sizes, each unit at its longest escape, and writing it.
 struct LengthBound {
     std::size_t length = 0;
 
     void fixed(std::wstring_view text) noexcept { length += text.size(); }
-    void escaped(std::wstring_view text) noexcept { length += kLongestEscape * text.size(); }
+    void escaped(std::wstring_view text, bool inLabel) noexcept {
+        length += (inLabel ? kLongestLabelEscape : kLongestEscape) * text.size();
+    }
 };
 
 struct TextWriter {
     wchar_t* out;
 
     void fixed(std::wstring_view text) noexcept { out = copyText(text, out); }
-    void escaped(std::wstring_view text) noexcept { out = writeEscaped(text, out); }
+    void escaped(std::wstring_view text, bool inLabel) noexcept { out = writeEscaped(text, out, inLabel); }
 };
 
-// Text that may stand for at most `limit` characters: a longer text keeps its
+// How many characters a text shows as, with the schema counting a label's
+// doubled "&" as two.
+std::size_t shownLength(std::wstring_view text, bool inLabel) noexcept {
+    return text.size() + (inLabel ? static_cast<std::size_t>(std::count(text.begin(), text.end(), L'&')) : 0);
+}
+
+// How many units at the start of `text` (fromEnd: at its end) show as at
+// most `room` characters.
+std::size_t unitsWithin(std::wstring_view text, std::size_t room, bool inLabel, bool fromEnd) noexcept {
+    if (!inLabel) return text.size() < room ? text.size() : room;
+    std::size_t units = 0;
+    for (std::size_t shown = 0; units < text.size(); ++units) {
+        shown += text[fromEnd ? text.size() - 1 - units : units] == L'&' ? 2 : 1;
+        if (shown > room) break;
+    }
+    return units;
+}
+
+// Text that may show as at most `limit` characters: a longer text keeps its
 // beginning and end around an ellipsis, cut between characters, never inside
-// a surrogate pair.
+// a surrogate pair. Only a label of more than half the limit has its "&"s
+// counted; every other text is measured by its size alone.
 template <class Sink>
-void fitted(std::wstring_view text, std::size_t limit, Sink& sink) noexcept {
-    if (text.size() <= limit) {
-        sink.escaped(text);
+void fitted(std::wstring_view text, std::size_t limit, bool inLabel, Sink& sink) noexcept {
+    if ((inLabel && text.size() > limit / 2) ? shownLength(text, inLabel) <= limit : text.size() <= limit) {
+        sink.escaped(text, inLabel);
         return;
     }
-    std::size_t headEnd = (limit - 1) / 2;
-    std::size_t tailStart = text.size() - (limit - 1 - headEnd);
+    std::size_t headEnd = unitsWithin(text, (limit - 1) / 2, inLabel, false);
+    const std::size_t shownHead = shownLength(text.substr(0, headEnd), inLabel);
+    std::size_t tailStart = text.size() - unitsWithin(text, limit - 1 - shownHead, inLabel, true);
     if (headEnd > 0 && isHighSurrogate(unitValue(text[headEnd - 1]))) --headEnd;
-    if (isLowSurrogate(unitValue(text[tailStart]))) ++tailStart;
-    sink.escaped(text.substr(0, headEnd));
+    if (tailStart < text.size() && isLowSurrogate(unitValue(text[tailStart]))) ++tailStart;
+    sink.escaped(text.substr(0, headEnd), inLabel);
     sink.fixed(std::wstring_view(&kElision, 1));
-    sink.escaped(text.substr(tailStart));
+    sink.escaped(text.substr(tailStart), inLabel);
 }
 
 // What of the File document is in the menu's language: its fixed head, the
@@ -247,9 +273,9 @@ void fileMenuPieces(const std::vector<RecentEntry>& entries, const FileMenuFrame
     const std::size_t listed = entries.size() < kMaxRecentButtons ? entries.size() : kMaxRecentButtons;
     for (std::size_t i = 0; i < listed; ++i) {
         sink.fixed(kBeforeName[i]);
-        fitted(entries[i].name, kMaxNameLength, sink);
+        fitted(entries[i].name, kMaxNameLength, true, sink);
         sink.fixed(frame.beforePath);
-        fitted(entries[i].path, frame.maxPathLength, sink);
+        fitted(entries[i].path, frame.maxPathLength, false, sink);
     }
     sink.fixed(listed > 0 ? viewOf(kLastButtonEndAndFileTail) : viewOf(kFileTail));
 }
@@ -257,15 +283,15 @@ void fileMenuPieces(const std::vector<RecentEntry>& entries, const FileMenuFrame
 }  // namespace
 
 std::wstring fileNameOf(std::wstring_view path) {
-    const std::size_t lastBackslash = path.rfind(L'\\');
-    return std::wstring(lastBackslash == std::wstring_view::npos ? path : path.substr(lastBackslash + 1));
+    const std::size_t lastSeparator = path.find_last_of(L"\\/");
+    return std::wstring(lastSeparator == std::wstring_view::npos ? path : path.substr(lastSeparator + 1));
 }
 
 std::wstring escapeAttribute(std::wstring_view text) {
     std::wstring result;
     if (text.size() > result.max_size() / kLongestEscape) throw std::bad_alloc();
     result.resize(kLongestEscape * text.size());
-    result.resize(static_cast<std::size_t>(writeEscaped(text, result.data()) - result.data()));
+    result.resize(static_cast<std::size_t>(writeEscaped(text, result.data(), false) - result.data()));
     return result;
 }
 

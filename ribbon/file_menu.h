@@ -22,8 +22,9 @@ struct RecentEntry {
 // The File menu lists at most this many recent files, numbered from 1.
 inline constexpr int kMaxRecentButtons = 3;
 
-// The part of the path after its last backslash, or the whole path when it
-// holds none.
+// The part of the path after its last backslash or slash (so that a web
+// address, as Excel 2013 and later list a workbook in the cloud, shows its
+// file's name), or the whole path when it holds neither.
 std::wstring fileNameOf(std::wstring_view path);
 
 // Text as the value of a double-quoted XML attribute: "&", "<" and the double
@@ -34,8 +35,11 @@ std::wstring fileNameOf(std::wstring_view path);
 std::wstring escapeAttribute(std::wstring_view text);
 
 // The File menu's MenuDocument in `language`, with one button for each of the
-// first kMaxRecentButtons entries. A name or path too long for the schema's
-// 1024 characters of a label or supertip is shortened in the middle with "…".
+// first kMaxRecentButtons entries. The label shows the name with every "&"
+// doubled, which Office shows as one "&" rather than taking it for an access
+// key; the supertip shows the path as it is. A name or path too long for the
+// schema's 1024 characters of a label or supertip is shortened in the middle
+// with "…".
 std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries,
                               Language language = Language::SimplifiedChinese);
 
@@ -53,8 +57,8 @@ public:
     std::size_t length() const noexcept { return m_length; }
 
 private:
-    // Three entries of about 340 characters of name and path each, all of
-    // them escaped at the longest, still fit: 16 KB of stack.
+    // Three entries of names of about 50 and paths of about 250 characters,
+    // every unit counted at its longest escape, still fit: 16 KB of stack.
     static constexpr std::size_t kInlineCapacity = 8192;
     std::unique_ptr<wchar_t[]> m_heap;
     std::size_t m_length = 0;

@@ -2,8 +2,9 @@
 # Builds Korvanta and its installer packages, then runs the demo: the
 # per-machine package for the architecture that runs here is installed into a
 # private Wine prefix as a user would install it, the add-in runs in its
-# simulated Excel (the dialogs are driven and read back), and the package is
-# removed again, showing what is left. Installs what it needs first.
+# simulated Excel 2007 and again in a simulated Excel 2013-365 (the dialogs are
+# driven and read back), and the package is removed again, showing what is
+# left. Installs what it needs first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
@@ -26,8 +27,11 @@ echo
 echo "== Installing $(basename "$package") (msiexec /i /qn) =="
 "$KORVANTA_WINE" msiexec /i "$winpackage" /qn </dev/null
 echo "Installed."
-echo "Demo: the $arch build in a simulated Excel under $(basename "$KORVANTA_WINE")"
+echo "Demo: the $arch build in a simulated Excel 2007 under $(basename "$KORVANTA_WINE")"
 "$KORVANTA_WINE" "$KORVANTA_BUILD/hostsim/korvanta-demo.exe" --installed </dev/null
+echo
+echo "Demo again: the same add-in in a simulated Excel 2013-365 (a window per workbook, recent files in the cloud)"
+"$KORVANTA_WINE" "$KORVANTA_BUILD/hostsim/korvanta-demo.exe" --installed --excel 365 </dev/null
 
 echo
 echo "== Removing $(basename "$package") (msiexec /x /qn) =="

@@ -144,6 +144,8 @@ TEST_F(TwoExcels, OnlyTheOtherProcessHasTheWindowSoTheDialogsHaveNoExcelOwner) {
     const OtherExcel other(m_excel->caption);
     const HWND otherWindow = other.window(m_excel->caption);
     ASSERT_TRUE(otherWindow);
+    // Not even when Excel's Hwnd names it.
+    m_excel->hwnd = otherWindow;
 
     connect();
     const WhileShown seen = showAbout(nullptr, otherWindow);

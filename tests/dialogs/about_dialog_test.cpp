@@ -177,7 +177,7 @@ protected:
     }
 
     HRESULT open(const std::function<void(HWND)>& user) {
-        return showWhile([&] { return dialogs::showAboutDialog(excel(), m_owner); },
+        return showWhile([&] { return dialogs::showAboutDialog(excel()); },
                          [&] {
                              HWND dialog = waitForDialog(kCaption);
                              EXPECT_TRUE(dialog) << "the dialog did not appear";
@@ -495,7 +495,7 @@ TEST_F(AboutDialogTest, ALoadFailureIsReturnedWithErrorInformationAndNothingHeld
     // A module without the dialog's images.
     module::setInstance(GetModuleHandleW(L"kernel32.dll"));
     SetErrorInfo(0, nullptr);
-    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND), dialogs::showAboutDialog(excel(), m_owner));
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND), dialogs::showAboutDialog(excel()));
     const auto error = takeThreadError();
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(L"The About dialog could not be shown", error->description);

@@ -87,7 +87,7 @@ protected:
     }
 
     HRESULT open(const std::function<void(HWND)>& user) {
-        return showWhile([&] { return dialogs::showCustomiseDialog(excel(), m_owner); },
+        return showWhile([&] { return dialogs::showCustomiseDialog(excel()); },
                          [&] {
                              HWND dialog = waitForDialog(kCaption);
                              EXPECT_TRUE(dialog) << "the dialog did not appear";
@@ -444,12 +444,12 @@ TEST_F(CustomiseDialogTest, WithoutAnOwnerItIsCentredOnTheScreen) {
 TEST_F(CustomiseDialogTest, FailsWithoutShowingWhenApplicationCannotBeRead) {
     m_excel->failures[0x94] = E_ACCESSDENIED;
     SetErrorInfo(0, nullptr);
-    EXPECT_EQ(E_ACCESSDENIED, dialogs::showCustomiseDialog(excel(), m_owner));
+    EXPECT_EQ(E_ACCESSDENIED, dialogs::showCustomiseDialog(excel()));
     EXPECT_TRUE(takeThreadError().has_value());
     // Nothing was loaded: the settings key was not even created.
     EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
 
-    EXPECT_EQ(E_POINTER, dialogs::showCustomiseDialog(nullptr, m_owner));
+    EXPECT_EQ(E_POINTER, dialogs::showCustomiseDialog(nullptr));
 }
 
 }  // namespace

@@ -1,21 +1,25 @@
 // CustomMenu and AboutMenu as Office calls them on Korvanta.dll, connected to a
-// fake Excel: the dialogs come from the DLL, with the DLL's own images,
-// manifest and settings, owned by Excel's main window; the link opens the
-// page through the real ShellExecuteA.
+// fake Excel 2007 and a fake Excel 2013-365: the dialogs come from the DLL,
+// with the DLL's own images, manifest and settings, owned by the Excel window
+// the user works in and modal to every window of that Excel, one at a time,
+// and ended when Excel lets the add-in go; the link opens the page through the
+// real ShellExecuteA.
 #include <windows.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
-#include <sstream>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "dialogs/layout.h"
+#include "host/excel.h"
+#include "hostsim/dialog_user.h"
 #include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
 #include "hostsim/office_caller.h"
-#include "hostsim/dialog_user.h"
 #include "maker.h"
 #include "tests/dialogs/dialog_checks.h"
 #include "tests/support/addin_in_excel.h"
@@ -66,13 +70,24 @@ private:
     std::optional<std::wstring> m_before;
 };
 
-// Connected at start-up with Excel's main window on screen, the ribbon handed
-// over, and the Dizhi button's control to press.
-class RibbonActionsTest : public AddinInExcel {
+constexpr wchar_t kCustomise[] = L"自定义";
+constexpr wchar_t kAbout[] = L"关于Korvanta";
+
+// A top-level window of the test's own: a floating pane beside Excel's windows.
+HWND makeWindow(DWORD style) {
+    return CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"pane", WS_POPUP | style, 10, 10, 200, 100, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+// Connected at start-up with the ribbon handed over and two workbooks open,
+// "Sales.xlsx" the active one: Excel 2007 shows both in its main window,
+// Excel 2013 and later each in a window of its own.
+class RibbonActionsTest : public AddinInEachExcel {
 protected:
     void SetUp() override {
-        AddinInExcel::SetUp();
-        m_owner = excel->showMainWindow(excel->caption);
+        AddinInEachExcel::SetUp();
+        excel->openWorkbook(L"Book1");
+        m_owner = excel->openWorkbook(L"Sales.xlsx");
         ASSERT_EQ(S_OK, connect());
         ASSERT_EQ(S_OK, onLoad().hr);
         excel->calls.clear();
@@ -80,33 +95,49 @@ protected:
         m_excelReferences = referencesOf(excel.get());
     }
     void TearDown() override {
-        // Excel's window is checked while the fake Excel that owns it lives.
-        EXPECT_TRUE(IsWindowEnabled(m_owner));
-        AddinInExcel::TearDown();
+        // Excel's windows are checked while the fake Excel that owns them lives.
+        for (HWND window : excel->windows()) EXPECT_TRUE(IsWindowEnabled(window));
+        AddinInEachExcel::TearDown();
         EXPECT_EQ(1u, referencesOf(m_control.get()));
     }
 
-    HRESULT click(const wchar_t* callback, const wchar_t* caption, const std::function<void(HWND)>& user) {
-        return showWhile([&] { return hostsim::callCallback(addin.get(), callback, m_control.get()).hr; },
-                         [&] {
-                             HWND dialog = waitForDialog(caption);
-                             ASSERT_TRUE(dialog);
-                             EXPECT_EQ(m_owner, GetWindow(dialog, GW_OWNER));
-                             EXPECT_EQ(m_excelReferences + 1, referencesOf(excel.get()));
-                             user(dialog);
-                         });
+    // What the user saw of the dialog titled `caption` that a click opened:
+    // its owner, and which of Excel's windows still took input.
+    struct Seen {
+        HRESULT hr = E_FAIL;
+        HWND owner = nullptr;
+        std::vector<HWND> enabled;
+    };
+    // Office's click on `callback`; a dialog that `user` leaves open is closed.
+    Seen click(const wchar_t* callback, const wchar_t* caption, const std::function<void(HWND)>& user = [](HWND) {}) {
+        Seen seen;
+        seen.hr = showWhile([&] { return hostsim::callCallback(addin.get(), callback, m_control.get()).hr; },
+                            [&] {
+                                const HWND dialog = waitForDialog(caption);
+                                ASSERT_TRUE(dialog);
+                                seen.owner = GetWindow(dialog, GW_OWNER);
+                                for (HWND window : excel->windows()) {
+                                    if (IsWindowEnabled(window)) seen.enabled.push_back(window);
+                                }
+                                EXPECT_EQ(m_excelReferences + 1, referencesOf(excel.get()));
+                                user(dialog);
+                            });
+        return seen;
     }
 
     ComPtr<hostsim::FakeRibbonControl> m_control;
     HWND m_owner = nullptr;
     ULONG m_excelReferences = 0;
 };
+KORVANTA_FOR_EACH_EXCEL(RibbonActionsTest);
 
-TEST_F(RibbonActionsTest, CustomMenuStoresTheChoicesAndRefreshesTheRibbon) {
-    EXPECT_EQ(S_OK, click(L"CustomMenu", L"自定义", [](HWND dialog) {
+TEST_P(RibbonActionsTest, CustomMenuStoresTheChoicesAndRefreshesTheRibbon) {
+    const Seen seen = click(L"CustomMenu", kCustomise, [](HWND dialog) {
         SendMessageW(GetDlgItem(dialog, layout::customise::kCommandUnCheckAll), BM_CLICK, 0, 0);
         SendMessageW(GetDlgItem(dialog, layout::customise::kCommandOk), BM_CLICK, 0, 0);
-    }));
+    });
+    EXPECT_EQ(S_OK, seen.hr);
+    EXPECT_EQ(m_owner, seen.owner);
     EXPECT_EQ(L"0", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
     EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu").value_or(L""));
     EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, ribbonUi->calls);
@@ -118,9 +149,9 @@ TEST_F(RibbonActionsTest, CustomMenuStoresTheChoicesAndRefreshesTheRibbon) {
     EXPECT_EQ(VARIANT_FALSE, visible.boolean);
 }
 
-TEST_F(RibbonActionsTest, AboutMenuShowsTheDllsLogoThemedAndItsLinkOpensTheBrowser) {
+TEST_P(RibbonActionsTest, AboutMenuShowsTheDllsLogoThemedAndItsLinkOpensTheBrowser) {
     const RecordingBrowser browser;
-    EXPECT_EQ(S_OK, click(L"AboutMenu", L"关于Korvanta", [&](HWND dialog) {
+    const Seen seen = click(L"AboutMenu", kAbout, [&](HWND dialog) {
         BITMAP logo{};
         auto image = reinterpret_cast<HBITMAP>(
             SendMessageW(GetDlgItem(dialog, layout::about::kPicIcon), STM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -137,57 +168,150 @@ TEST_F(RibbonActionsTest, AboutMenuShowsTheDllsLogoThemedAndItsLinkOpensTheBrows
         EXPECT_EQ(KORVANTA_MAKER_WEB, browser.opened());
         EXPECT_TRUE(IsWindowVisible(dialog));
         pressKey(dialog, VK_ESCAPE);
-    }));
+    });
+    EXPECT_EQ(S_OK, seen.hr);
+    EXPECT_EQ(m_owner, seen.owner);
     EXPECT_EQ(std::vector<std::wstring>{L"Application"}, excel->calls);
     EXPECT_TRUE(ribbonUi->calls.empty());
 }
 
-// Which window owns the dialogs: Excel's main window as the add-in found it
-// when it connected.
-class ExcelWindowTest : public AddinInExcel {
-protected:
-    // The About dialog's owner while it is shown.
-    HWND aboutOwner() {
-        HWND owner = nullptr;
-        const HRESULT hr = showWhile(
-            [&] { return hostsim::callCallback(addin.get(), L"AboutMenu", hostsim::makeControl(L"AboutMe").get()).hr; },
-            [&] {
-                const HWND dialog = waitForDialog(L"关于Korvanta");
-                if (!dialog) return;
-                owner = GetWindow(dialog, GW_OWNER);
-                pressKey(dialog, VK_ESCAPE);
-            });
-        EXPECT_EQ(S_OK, hr);
-        return owner;
+// None of this Excel's windows takes input while a dialog shows, a floating
+// pane included; afterwards each is as it was, and the owner is active again.
+TEST_P(RibbonActionsTest, TheDialogIsModalToTheWholeExcelAndGivesBackExactlyWhatItTook) {
+    const HWND pane = makeWindow(WS_VISIBLE);
+    const HWND keptFromInput = makeWindow(WS_VISIBLE | WS_DISABLED);
+    const HWND hidden = makeWindow(0);
+    SetActiveWindow(m_owner);
+    const Seen seen = click(L"AboutMenu", kAbout, [&](HWND dialog) {
+        EXPECT_FALSE(IsWindowEnabled(pane));
+        EXPECT_TRUE(IsWindowEnabled(hidden));
+        EXPECT_TRUE(IsWindowEnabled(dialog));
+        clickCloseBox(dialog);
+    });
+    EXPECT_EQ(m_owner, seen.owner);
+    EXPECT_TRUE(seen.enabled.empty()) << "an Excel window took input behind the dialog";
+    EXPECT_TRUE(IsWindowEnabled(pane));
+    EXPECT_FALSE(IsWindowEnabled(keptFromInput));
+    EXPECT_TRUE(IsWindowEnabled(hidden));
+    EXPECT_EQ(m_owner, GetActiveWindow());
+    for (HWND window : {pane, keptFromInput, hidden}) DestroyWindow(window);
+}
+
+// The owner is looked up as the dialog opens: the window the user works in,
+// else Application.Hwnd's, else the one titled as Excel's caption, each only
+// when it is a live, visible XLMAIN window of this Excel. Excel failing to
+// answer is no failure: the dialog opens without an owner, modal all the same.
+TEST_P(RibbonActionsTest, TheOwnerIsTheExcelWindowOfTheMomentOrNone) {
+    const bool excel2007 = GetParam() == ExcelPersona::Excel2007;
+    // Only Excel 2007's window bears the caption, compared without regard to case.
+    if (excel2007) SetWindowTextW(m_owner, L"MICROSOFT EXCEL - SALES.XLSX");
+    const HWND pane = makeWindow(WS_VISIBLE);
+    const HWND gone = makeWindow(0);
+    DestroyWindow(gone);
+    const HWND hiddenExcel = CreateWindowExW(0, L"XLMAIN", L"Excel", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND byCaption = excel2007 ? m_owner : nullptr;
+    const std::vector<std::wstring> allThree = {L"Application", L"Hwnd", L"Caption"};
+    const struct {
+        const char* what;
+        HWND active;
+        std::optional<HWND> hwnd;
+        bool excelFails;
+        HWND owner;
+        std::vector<std::wstring> calls;
+    } cases[] = {
+        {"the active window", m_owner, std::nullopt, false, m_owner, {L"Application"}},
+        {"Hwnd, a pane being active", pane, std::nullopt, false, m_owner, {L"Application", L"Hwnd"}},
+        {"the caption, Hwnd naming a window gone", pane, gone, false, byCaption, allThree},
+        {"the caption, Hwnd naming a pane", pane, pane, false, byCaption, allThree},
+        {"the caption, Hwnd naming a hidden window", pane, hiddenExcel, false, byCaption, allThree},
+        {"none, Hwnd and Caption failing", pane, std::nullopt, true, nullptr, allThree},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        SetActiveWindow(row.active);
+        excel->hwnd = row.hwnd;
+        excel->failures.clear();
+        if (row.excelFails) excel->failures = {{excel::kHwnd, E_FAIL}, {excel::kCaption, E_FAIL}};
+        excel->calls.clear();
+        SetErrorInfo(0, nullptr);
+        const Seen seen = click(L"AboutMenu", kAbout);
+        EXPECT_EQ(S_OK, seen.hr);
+        if (row.owner) {
+            EXPECT_EQ(row.owner, seen.owner);
+        } else {
+            // The dialog's own hidden window, which keeps it out of the taskbar.
+            EXPECT_FALSE(IsWindowVisible(seen.owner));
+        }
+        EXPECT_TRUE(seen.enabled.empty()) << "an Excel window took input behind the dialog";
+        EXPECT_EQ(row.calls, excel->calls);
+        EXPECT_FALSE(takeThreadError().has_value()) << "Excel's failure was left on the thread";
     }
-};
-
-TEST_F(ExcelWindowTest, TheTitleIsComparedWithoutRegardToCase) {
-    const HWND window = excel->showMainWindow(L"MICROSOFT EXCEL - BOOK1");
-    ASSERT_EQ(S_OK, connect());
-    EXPECT_EQ(window, aboutOwner());
+    DestroyWindow(pane);
+    DestroyWindow(hiddenExcel);
 }
 
-TEST_F(ExcelWindowTest, WithoutAWindowTitledAsTheCaptionTheDialogsHaveNoExcelOwner) {
-    // The title carries a workbook name that the caption lacks.
-    const HWND window = excel->showMainWindow(L"Microsoft Excel - Book1 [Read-Only]");
-    ASSERT_EQ(S_OK, connect());
-    const HWND owner = aboutOwner();
-    EXPECT_NE(window, owner);
-    EXPECT_TRUE(IsWindowEnabled(window));
+// Excel 2013 and later close the start-up window when a file replaces it;
+// Excel 2007 retitles its one window. The dialog finds the window of now.
+TEST_P(RibbonActionsTest, TheOwnerFollowsExcelsWindowsAfterTheConnection) {
+    const HWND startup = excel->windows().front();
+    const HWND budget = excel->openWorkbook(L"Budget.xlsx");
+    if (budget != startup) excel->closeWindow(startup);
+    excel->calls.clear();
+    const Seen seen = click(L"AboutMenu", kAbout);
+    EXPECT_EQ(S_OK, seen.hr);
+    EXPECT_EQ(budget, seen.owner);
+    EXPECT_TRUE(seen.enabled.empty());
 }
 
-TEST_F(ExcelWindowTest, TheWindowIsFoundOnceAtConnection) {
-    const HWND window = excel->showMainWindow(excel->caption);
-    ASSERT_EQ(S_OK, connect());
-    SetWindowTextW(window, L"Microsoft Excel - Budget.xlsx");
-    EXPECT_EQ(window, aboutOwner());
-    // A window that appears only after the connection is not looked for.
-    ComPtr<hostsim::FakeExcelApplication> later;
-    later.attach(new hostsim::FakeExcelApplication());
-    const HWND laterWindow = later->showMainWindow(excel->caption);
-    EXPECT_EQ(window, aboutOwner());
-    EXPECT_NE(laterWindow, window);
+// Clicks that reach the add-in through the dialog's own message loop, as
+// Office delivers them, bring the dialog that shows to the front and open
+// nothing; the first click's call returns when its dialog closes.
+TEST_P(RibbonActionsTest, ASecondRequestWhileADialogShowsOpensNothing) {
+    const HostThreadCalls host;
+    const Seen seen = click(L"CustomMenu", kCustomise, [&](HWND dialog) {
+        // Another window of the user's takes the foreground meanwhile.
+        const HWND elsewhere = makeWindow(WS_VISIBLE);
+        SetForegroundWindow(elsewhere);
+        for (const wchar_t* callback : {L"CustomMenu", L"AboutMenu"}) {
+            SCOPED_TRACE(testing::PrintToString(std::wstring(callback)));
+            host.run([&] { EXPECT_EQ(S_OK, hostsim::callCallback(addin.get(), callback, m_control.get()).hr); });
+            EXPECT_EQ(dialog, GetForegroundWindow());
+        }
+        EXPECT_EQ(nullptr, FindWindowW(L"#32770", kAbout));
+        EXPECT_EQ(nullptr, FindWindowExW(nullptr, dialog, L"#32770", kCustomise)) << "a second dialog opened";
+        DestroyWindow(elsewhere);
+    });
+    EXPECT_EQ(S_OK, seen.hr);
+    EXPECT_EQ(m_owner, GetActiveWindow());
+}
+
+// Excel closing while a dialog shows: OnBeginShutdown, OnDisconnection and
+// the last Release arrive through the dialog's loop. The dialog ends as Cancel,
+// storing nothing, no window stays disabled, and the add-in and its DLL stay
+// until the call that opened the dialog has returned.
+TEST_P(RibbonActionsTest, ExcelClosingWhileADialogShowsEndsItAsCancel) {
+    const HostThreadCalls host;
+    Seen seen = click(L"AboutMenu", kAbout, [&](HWND dialog) {
+        host.run([&] { EXPECT_EQ(S_OK, extensibility->OnBeginShutdown(nullptr)); });
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    });
+    EXPECT_EQ(S_OK, seen.hr);
+
+    seen = click(L"CustomMenu", kCustomise, [&](HWND dialog) {
+        SendMessageW(GetDlgItem(dialog, layout::customise::kCommandUnCheckAll), BM_CLICK, 0, 0);
+        host.run([&] {
+            EXPECT_EQ(S_OK, disconnect());
+            releaseAddin();
+            EXPECT_EQ(S_FALSE, dllCanUnloadNow()) << "the DLL could go while its dialog's call runs";
+        });
+        EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
+    });
+    EXPECT_EQ(S_OK, seen.hr);
+    EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
+    EXPECT_TRUE(ribbonUi->calls.empty());
+    EXPECT_FALSE(excel->hasSubscriber());
+    EXPECT_EQ(S_OK, dllCanUnloadNow());
 }
 
 }  // namespace

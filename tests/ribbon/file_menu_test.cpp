@@ -28,11 +28,14 @@ std::wstring unit(unsigned value) { return std::wstring(1, static_cast<wchar_t>(
 
 const std::wstring kReplacement = unit(0xFFFD);
 
-TEST(FileNameOf, TakesThePartAfterTheLastBackslash) {
+TEST(FileNameOf, TakesThePartAfterTheLastBackslashOrSlash) {
     EXPECT_EQ(L"Book1.xlsx", fileNameOf(L"C:\\Data\\Book1.xlsx"));
     EXPECT_EQ(L"R&D.xls", fileNameOf(L"\\\\server\\share\\dir\\R&D.xls"));
     EXPECT_EQ(L"Book1.xlsx", fileNameOf(L"Book1.xlsx"));
-    EXPECT_EQ(L"C:/Data/Book1.xlsx", fileNameOf(L"C:/Data/Book1.xlsx"));
+    EXPECT_EQ(L"Book1.xlsx", fileNameOf(L"C:/Data/Book1.xlsx"));
+    EXPECT_EQ(L"预算 Q3.xlsx", fileNameOf(L"https://d.docs.live.net/5a1f0c2e9b7d4e31/文档/预算 Q3.xlsx"));
+    EXPECT_EQ(L"b.xlsx", fileNameOf(L"C:\\a/b.xlsx"));
+    EXPECT_EQ(L"b.xlsx", fileNameOf(L"C:/a\\b.xlsx"));
     EXPECT_EQ(L"", fileNameOf(L"C:\\Data\\"));
     EXPECT_EQ(L"", fileNameOf(L""));
 }
@@ -121,11 +124,13 @@ TEST(FileMenuDocument, ListsAtMostThreeFilesOnLineTen) {
     EXPECT_EQ(doc, fileMenuDocument({five[0], five[1], five[2]}));
 }
 
+// The label's "&" is doubled, for Office to show it rather than take it for
+// the access key; the supertip shows the path as it is.
 TEST(FileMenuDocument, EscapesNameAndPath) {
-    const std::wstring doc = fileMenuDocument({entryOf(L"C:\\A&B\\x\"y<z\t.xls")});
+    const std::wstring doc = fileMenuDocument({entryOf(L"C:\\A&B\\R&D\"y<z\t.xls")});
     EXPECT_EQ(1u,
-              occurrences(doc, L"<button id= \"RecentFile1\" label=\"1: x&quot;y&lt;z&#9;.xls\" "
-                               L"supertip=\"打开:  C:\\A&amp;B\\x&quot;y&lt;z&#9;.xls\" tag=\"二\" "
+              occurrences(doc, L"<button id= \"RecentFile1\" label=\"1: R&amp;&amp;D&quot;y&lt;z&#9;.xls\" "
+                               L"supertip=\"打开:  C:\\A&amp;B\\R&amp;D&quot;y&lt;z&#9;.xls\" tag=\"二\" "
                                L"getVisible=\"GetVisibleI\" onAction=\"OpenFile\"/>"));
     // Replacements keep the length: they must not pass for plain text.
     const std::wstring mended = fileMenuDocument({entryOf(L"C:\\a" + unit(0x01) + L"b" + unit(0xDC00) + L".xls"), entryOf(L"C:\\ok.xls")});
@@ -155,6 +160,8 @@ TEST_P(FileMenuInLanguage, PathsAndNamesUpToTheSchemaLimitAreWrittenWhole) {
     EXPECT_EQ(1023u, attributeLength(document({entryOf(path.substr(1))}), L"supertip"));
     const std::wstring name(1021, L'n');  // "1: " makes 1024
     EXPECT_EQ(1024u, attributeLength(document({RecentEntry{name, name}}), L"label"));
+    const std::wstring ampersands(510, L'&');  // doubled, "1: " makes 1023
+    EXPECT_EQ(1023u, attributeLength(document({RecentEntry{name, ampersands}}), L"label"));
 }
 
 TEST_P(FileMenuInLanguage, LongerPathsAndNamesAreShortenedInTheMiddle) {
@@ -166,7 +173,11 @@ TEST_P(FileMenuInLanguage, LongerPathsAndNamesAreShortenedInTheMiddle) {
     EXPECT_EQ(3u, occurrences(doc, L"d\u2026d"));  // both supertips and the second label
     EXPECT_EQ(1024u, attributeLength(doc, L"label", 2));
     EXPECT_EQ(1024u, attributeLength(doc, L"supertip", 2));
-    EXPECT_EQ(1u, occurrences(doc, L"label=\"1: R&amp;D.xlsx\""));
+    EXPECT_EQ(1u, occurrences(doc, L"label=\"1: R&amp;&amp;D.xlsx\""));
+    // A name of "&"s shows twice its length, and is shortened by that.
+    const std::wstring ampersands = fileMenuDocument({RecentEntry{path, std::wstring(1021, L'&')}});
+    EXPECT_EQ(1024u, attributeLength(ampersands, L"label"));
+    EXPECT_EQ(1u, occurrences(ampersands, L"&amp;&amp;\u2026&amp;&amp;"));
 }
 
 TEST(FileMenuDocument, ShorteningNeverSplitsACharacter) {

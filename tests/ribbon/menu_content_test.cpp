@@ -12,17 +12,17 @@
 
 namespace {
 
-using korvanta_test::AddinInExcel;
+using korvanta_test::AddinInEachExcel;
 
-const std::vector<std::wstring> kThreeFiles = {L"D:\\报表\\R&D <草稿>.xlsx", L"\\\\fs01\\共享\\Tom's \"final\".xlsm",
-                                               L"Book3.xls"};
-
-class MenuContent : public AddinInExcel {
+class MenuContent : public AddinInEachExcel {
 protected:
     void SetUp() override {
-        AddinInExcel::SetUp();
+        AddinInEachExcel::SetUp();
         connectAndClearCalls();
     }
+
+    // Three files as this Excel lists them.
+    const std::vector<std::wstring> kThreeFiles = hostsim::typicalRecentFiles(GetParam());
 
     hostsim::CallbackResult menu(const wchar_t* tag, const wchar_t* id = L"rxMenu_wenjian") {
         return callWith(L"rxKorvanta_get", id, tag);
@@ -52,8 +52,9 @@ protected:
         return calls;
     }
 };
+KORVANTA_FOR_EACH_EXCEL(MenuContent);
 
-TEST_F(MenuContent, FixedMenusByTagWithoutAskingExcel) {
+TEST_P(MenuContent, FixedMenusByTagWithoutAskingExcel) {
     const struct {
         const wchar_t* tag;
         const char* file;
@@ -70,7 +71,7 @@ TEST_F(MenuContent, FixedMenusByTagWithoutAskingExcel) {
     EXPECT_TRUE(excel->calls.empty());
 }
 
-TEST_F(MenuContent, OtherTagsGetTheEmptyText) {
+TEST_P(MenuContent, OtherTagsGetTheEmptyText) {
     for (const wchar_t* tag : {L"file", L"Data", L"Window", L"HELP", L"", L"Edit ", L"一"}) {
         const hostsim::CallbackResult result = menu(tag);
         EXPECT_EQ(S_OK, result.hr);
@@ -80,30 +81,32 @@ TEST_F(MenuContent, OtherTagsGetTheEmptyText) {
     EXPECT_TRUE(excel->calls.empty());
 }
 
-TEST_F(MenuContent, FileMenuWithoutRecentFiles) {
+TEST_P(MenuContent, FileMenuWithoutRecentFiles) {
     EXPECT_EQ(ribbon_test::expectedText("menu_file_none.xml"), ribbon_test::toUtf8(fileMenuText()));
     EXPECT_EQ(excel->calls, listCalls(0));
 }
 
-TEST_F(MenuContent, FileMenuWithOneAndThreeRecentFiles) {
+TEST_P(MenuContent, FileMenuWithOneAndThreeRecentFiles) {
     excel->recentFiles = {L"C:\\Data\\Book1.xlsx"};
     EXPECT_EQ(ribbon_test::expectedText("menu_file_one.xml"), ribbon_test::toUtf8(fileMenuText()));
     EXPECT_EQ(excel->calls, listCalls(1));
     excel->recentFiles = kThreeFiles;
     excel->calls.clear();
-    EXPECT_EQ(ribbon_test::expectedText("menu_file_three.xml"), ribbon_test::toUtf8(fileMenuText()));
+    // Excel 2013 and later list workbooks in the cloud by web address.
+    const char* expected = GetParam() == hostsim::ExcelPersona::Excel2007 ? "menu_file_three.xml" : "menu_file_three_web.xml";
+    EXPECT_EQ(ribbon_test::expectedText(expected), ribbon_test::toUtf8(fileMenuText()));
     EXPECT_EQ(excel->calls, listCalls(3));
     // Both File menus get the same document.
     EXPECT_EQ(menu(L"File", L"rxMenu_wenjian1").text, menu(L"File", L"rxMenu_wenjian").text);
 }
 
-TEST_F(MenuContent, FiveFilesListTheFirstThree) {
+TEST_P(MenuContent, FiveFilesListTheFirstThree) {
     excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2&.xlsx", L"noslash.xls", L"C:\\4.xlsx", L"C:\\5.xlsx"};
     EXPECT_EQ(fileMenuText(), fileMenuOf(excel->recentFiles));
     EXPECT_EQ(excel->calls, listCalls(3));
 }
 
-TEST_F(MenuContent, CountsBeyondSixteenBitsListThreeAndNegativeCountsNone) {
+TEST_P(MenuContent, CountsBeyondSixteenBitsListThreeAndNegativeCountsNone) {
     excel->recentFiles = {L"C:\\1.xlsx", L"C:\\2.xlsx", L"C:\\3.xlsx", L"C:\\4.xlsx"};
     for (double count : {32768.0, 65539.0, 4294967299.0}) {
         excel->recentFilesCount = count;
@@ -117,7 +120,7 @@ TEST_F(MenuContent, CountsBeyondSixteenBitsListThreeAndNegativeCountsNone) {
     EXPECT_EQ(excel->calls, listCalls(0));
 }
 
-TEST_F(MenuContent, OpenFileOpensTheListedPathWithFourteenMissingArguments) {
+TEST_P(MenuContent, OpenFileOpensTheListedPathWithFourteenMissingArguments) {
     excel->recentFiles = kThreeFiles;
     fileMenuText();
     excel->calls.clear();
@@ -131,7 +134,7 @@ TEST_F(MenuContent, OpenFileOpensTheListedPathWithFourteenMissingArguments) {
     EXPECT_EQ(excel->calls, (std::vector<std::wstring>{L"Workbooks", L"Workbooks.Open"}));
 }
 
-TEST_F(MenuContent, OpenFileRefusesButtonsOutsideTheTable) {
+TEST_P(MenuContent, OpenFileRefusesButtonsOutsideTheTable) {
     // No File menu built yet: no table at all.
     expectFailure(press(L"RecentFile1"), DISP_E_BADINDEX);
     excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
@@ -142,7 +145,7 @@ TEST_F(MenuContent, OpenFileRefusesButtonsOutsideTheTable) {
     EXPECT_TRUE(excel->opens.empty());
 }
 
-TEST_F(MenuContent, ARebuiltShorterListLimitsOpenFile) {
+TEST_P(MenuContent, ARebuiltShorterListLimitsOpenFile) {
     excel->recentFiles = kThreeFiles;
     fileMenuText();
     excel->recentFiles = {L"C:\\new.xlsx"};
@@ -154,7 +157,7 @@ TEST_F(MenuContent, ARebuiltShorterListLimitsOpenFile) {
     EXPECT_EQ(L"C:\\new.xlsx", excel->opens[0].filename);
 }
 
-TEST_F(MenuContent, AnEmptyListKeepsTheEarlierTable) {
+TEST_P(MenuContent, AnEmptyListKeepsTheEarlierTable) {
     excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
     fileMenuText();
     excel->recentFiles.clear();
@@ -164,7 +167,7 @@ TEST_F(MenuContent, AnEmptyListKeepsTheEarlierTable) {
     EXPECT_EQ(L"C:\\b.xlsx", excel->opens[0].filename);
 }
 
-TEST_F(MenuContent, FailingExcelCallsFailTheMenuAndKeepTheTable) {
+TEST_P(MenuContent, FailingExcelCallsFailTheMenuAndKeepTheTable) {
     excel->recentFiles = {L"C:\\a.xlsx", L"C:\\b.xlsx"};
     fileMenuText();
     excel->recentFiles = {L"C:\\x.xlsx", L"C:\\y.xlsx", L"C:\\z.xlsx"};
@@ -185,7 +188,7 @@ TEST_F(MenuContent, FailingExcelCallsFailTheMenuAndKeepTheTable) {
     expectFailure(press(L"RecentFile3"), DISP_E_BADINDEX);
 }
 
-TEST_F(MenuContent, FailingOpenIsReturnedAsExcelGaveIt) {
+TEST_P(MenuContent, FailingOpenIsReturnedAsExcelGaveIt) {
     excel->recentFiles = {L"C:\\gone.xlsx"};
     fileMenuText();
     excel->failures = {{excel::kWorkbooks, E_ACCESSDENIED}};
@@ -197,7 +200,7 @@ TEST_F(MenuContent, FailingOpenIsReturnedAsExcelGaveIt) {
     EXPECT_EQ(1u, excel->opens.size());  // asked once, not retried
 }
 
-TEST_F(MenuContent, FailedControlReadsOpenAndBuildNothing) {
+TEST_P(MenuContent, FailedControlReadsOpenAndBuildNothing) {
     excel->recentFiles = {L"C:\\a.xlsx"};
     fileMenuText();
     excel->calls.clear();
@@ -210,7 +213,7 @@ TEST_F(MenuContent, FailedControlReadsOpenAndBuildNothing) {
     EXPECT_TRUE(excel->opens.empty());
 }
 
-TEST_F(MenuContent, VtableCallersGetErrorInfoAndNoDocument) {
+TEST_P(MenuContent, VtableCallersGetErrorInfoAndNoDocument) {
     excel->failures = {{excel::kCount, E_FAIL}};
     ComPtr<hostsim::FakeRibbonControl> control = hostsim::makeControl(L"rxMenu_wenjian", L"File");
     BSTR document = SysAllocString(L"stale");
@@ -225,9 +228,10 @@ TEST_F(MenuContent, VtableCallersGetErrorInfoAndNoDocument) {
     EXPECT_EQ(1u, korvanta_test::referencesOf(control.get()));
 }
 
-class MenuContentUnconnected : public AddinInExcel {};
+class MenuContentUnconnected : public AddinInEachExcel {};
+KORVANTA_FOR_EACH_EXCEL(MenuContentUnconnected);
 
-TEST_F(MenuContentUnconnected, FixedMenusWorkAndTheFileMenuFails) {
+TEST_P(MenuContentUnconnected, FixedMenusWorkAndTheFileMenuFails) {
     const hostsim::CallbackResult help = callWith(L"rxKorvanta_get", L"rxMenu_bangzhu", L"Help");
     EXPECT_EQ(S_OK, help.hr);
     EXPECT_EQ(ribbon_test::expectedText("menu_help.xml"), ribbon_test::toUtf8(help.text));

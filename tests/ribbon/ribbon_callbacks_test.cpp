@@ -6,12 +6,12 @@
 namespace {
 
 using hostsim::makeControl;
-using korvanta_test::AddinInExcel;
+using korvanta_test::AddinInEachExcel;
 
 constexpr const wchar_t* kTabs[] = {L"TabHome", L"TabInsert", L"TabPageLayoutExcel", L"TabFormulas",
                                     L"TabData", L"TabReview", L"TabView", L"TabDeveloper"};
 
-class RibbonCallbacks : public AddinInExcel {
+class RibbonCallbacks : public AddinInEachExcel {
 protected:
     void expectVisible(const wchar_t* callback, const wchar_t* id, const wchar_t* tag, VARIANT_BOOL expected) {
         const ComPtr<hostsim::FakeRibbonControl> control = makeControl(id, tag);
@@ -27,7 +27,9 @@ protected:
     }
 };
 
-TEST_F(RibbonCallbacks, VisibilityTagsFollowTheirSettings) {
+KORVANTA_FOR_EACH_EXCEL(RibbonCallbacks);
+
+TEST_P(RibbonCallbacks, VisibilityTagsFollowTheirSettings) {
     storeSetting(L"ShowAllMenu", L"0");
     connectAndClearCalls();
     expectVisible(L"GetVisibleI", L"rxMenu_quanbu", L"一", VARIANT_FALSE);
@@ -35,7 +37,7 @@ TEST_F(RibbonCallbacks, VisibilityTagsFollowTheirSettings) {
     expectVisible(L"GetVisibleI", L"RecentFile1", L"二", VARIANT_TRUE);
 }
 
-TEST_F(RibbonCallbacks, RecentFilesHiddenLeavesTheCombinedMenu) {
+TEST_P(RibbonCallbacks, RecentFilesHiddenLeavesTheCombinedMenu) {
     storeSetting(L"ShowRecentFiles", L"0");
     connectAndClearCalls();
     expectVisible(L"GetVisibleI", L"RecentFile1", L"二", VARIANT_FALSE);
@@ -43,7 +45,7 @@ TEST_F(RibbonCallbacks, RecentFilesHiddenLeavesTheCombinedMenu) {
     expectVisible(L"GetVisibleI", L"rxMenu_quanbu", L"一", VARIANT_TRUE);
 }
 
-TEST_F(RibbonCallbacks, OtherTagsAreNeverVisible) {
+TEST_P(RibbonCallbacks, OtherTagsAreNeverVisible) {
     connectAndClearCalls();
     for (const wchar_t* tag : {L"File", L"", L"一 ", L" 二", L"三", L"TabHome", L"ShowAllMenu"}) {
         expectVisible(L"GetVisibleI", L"rxMenu_quanbu", tag, VARIANT_FALSE);
@@ -52,7 +54,7 @@ TEST_F(RibbonCallbacks, OtherTagsAreNeverVisible) {
     expectVisible(L"GetVisibleI", L"TabHome", L"二", VARIANT_TRUE);
 }
 
-TEST_F(RibbonCallbacks, EachTabFollowsItsOwnSetting) {
+TEST_P(RibbonCallbacks, EachTabFollowsItsOwnSetting) {
     storeSetting(L"TabHome", L"0");
     storeSetting(L"TabView", L"false");  // only "0" hides
     storeSetting(L"TabDeveloper", L"0");
@@ -63,7 +65,7 @@ TEST_F(RibbonCallbacks, EachTabFollowsItsOwnSetting) {
     }
 }
 
-TEST_F(RibbonCallbacks, OtherIdsAreNeverVisibleTabs) {
+TEST_P(RibbonCallbacks, OtherIdsAreNeverVisibleTabs) {
     connectAndClearCalls();
     for (const wchar_t* id : {L"tabhome", L"TABHOME", L"TabHome ", L" TabHome", L"", L"rxWordVBA", L"TabAddIns",
                               L"ShowAllMenu"}) {
@@ -73,7 +75,7 @@ TEST_F(RibbonCallbacks, OtherIdsAreNeverVisibleTabs) {
     expectVisible(L"GetVisibleII", L"TabData", L"一", VARIANT_TRUE);
 }
 
-TEST_F(RibbonCallbacks, LabelsByIdAndEmptyOtherwise) {
+TEST_P(RibbonCallbacks, LabelsByIdAndEmptyOtherwise) {
     connectAndClearCalls();
     const struct {
         const wchar_t* id;
@@ -92,7 +94,7 @@ TEST_F(RibbonCallbacks, LabelsByIdAndEmptyOtherwise) {
     }
 }
 
-TEST_F(RibbonCallbacks, FailedPropertyReadsAreReturned) {
+TEST_P(RibbonCallbacks, FailedPropertyReadsAreReturned) {
     connectAndClearCalls();
     const HRESULT failure = HRESULT_FROM_WIN32(ERROR_INVALID_STATE);
     ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"TabHome", L"一");
@@ -103,7 +105,7 @@ TEST_F(RibbonCallbacks, FailedPropertyReadsAreReturned) {
     expectFailure(call(L"GetLabel", control.get()), E_ACCESSDENIED);
 }
 
-TEST_F(RibbonCallbacks, VtableCallersGetTheFailureErrorInfoAndEmptyAnswers) {
+TEST_P(RibbonCallbacks, VtableCallersGetTheFailureErrorInfoAndEmptyAnswers) {
     connectAndClearCalls();
     ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"AboutMe", L"一");
     control->idFailure = E_ACCESSDENIED;
@@ -125,7 +127,7 @@ TEST_F(RibbonCallbacks, VtableCallersGetTheFailureErrorInfoAndEmptyAnswers) {
     EXPECT_EQ(1u, korvanta_test::referencesOf(control.get()));
 }
 
-TEST_F(RibbonCallbacks, NullArgumentsAreRefused) {
+TEST_P(RibbonCallbacks, NullArgumentsAreRefused) {
     connectAndClearCalls();
     ComPtr<hostsim::FakeRibbonControl> control = makeControl(L"TabHome", L"一");
     IRibbonControl* argument = control.get();

@@ -3,7 +3,10 @@
 // by name with fake ribbon controls. Every callback is checked to leave the
 // reference counts of the objects it was given as it found them, and at the
 // end Excel holds nothing of the add-in's nor the add-in anything of Excel's.
+// AddinInEachExcel runs a suite once as Excel 2007 and once as Excel 2013 to
+// Microsoft 365 meet the add-in.
 #pragma once
+#include <ostream>
 #include <string>
 
 #include "hostsim/fake_excel.h"
@@ -11,13 +14,20 @@
 #include "hostsim/office_caller.h"
 #include "tests/support/korvanta_test.h"
 
+namespace hostsim {
+// gtest names the Excel a test runs as.
+inline void PrintTo(ExcelPersona persona, std::ostream* out) { *out << nameOf(persona); }
+}  // namespace hostsim
+
 namespace korvanta_test {
 
 class AddinInExcel : public KorvantaTest {
 protected:
+    virtual hostsim::ExcelPersona persona() const { return hostsim::ExcelPersona::Excel2007; }
+
     void SetUp() override {
         KorvantaTest::SetUp();
-        excel.attach(new hostsim::FakeExcelApplication());
+        excel.attach(new hostsim::FakeExcelApplication(persona()));
         ribbonUi.attach(new hostsim::FakeRibbonUI());
         addin = createAddin();
         ASSERT_TRUE(addin) << "Korvanta.Connect could not be created";
@@ -120,5 +130,21 @@ protected:
 private:
     bool m_connected = false;
 };
+
+// The same fixture as each Excel: write the suite's tests with TEST_P and
+// instantiate it with KORVANTA_FOR_EACH_EXCEL.
+class AddinInEachExcel : public AddinInExcel, public testing::WithParamInterface<hostsim::ExcelPersona> {
+protected:
+    hostsim::ExcelPersona persona() const override { return GetParam(); }
+};
+
+inline std::string personaName(const testing::TestParamInfo<hostsim::ExcelPersona>& info) {
+    return hostsim::nameOf(info.param);
+}
+
+#define KORVANTA_FOR_EACH_EXCEL(Suite)                                                                            \
+    INSTANTIATE_TEST_SUITE_P(Each, Suite,                                                                        \
+                             testing::Values(hostsim::ExcelPersona::Excel2007, hostsim::ExcelPersona::Excel365), \
+                             korvanta_test::personaName)
 
 }  // namespace korvanta_test
