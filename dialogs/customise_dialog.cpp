@@ -1,5 +1,6 @@
 // The customisation dialog: load shows the stored choices, OK stores all ten
-// and refreshes the ribbon, Cancel and the close box store nothing.
+// and the language and refreshes the ribbon, Cancel and the close box store
+// nothing.
 #include "dialogs/customise_dialog.h"
 
 #include <commctrl.h>
@@ -8,6 +9,7 @@
 #include "dialogs/choices.h"
 #include "host/ribbon_object.h"
 #include "settings/settings_store.h"
+#include "support/hresult.h"
 
 namespace dialogs {
 
@@ -23,7 +25,7 @@ HRESULT CustomiseDialog::onLoad() {
         LVITEMW entry{};
         entry.mask = LVIF_TEXT;
         entry.iItem = static_cast<int>(k);
-        entry.pszText = const_cast<wchar_t*>(settings::kSettings[settings::kFirstTab + k].dialogEntry);
+        entry.pszText = const_cast<wchar_t*>(kTabEntries[k].in(language()));
         if (SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry)) != static_cast<LRESULT>(k)) {
             return E_OUTOFMEMORY;
         }
@@ -37,10 +39,22 @@ HRESULT CustomiseDialog::onLoad() {
         ListView_SetCheckState(list, static_cast<int>(k), checked[settings::kFirstTab + k] ? TRUE : FALSE);
     }
 
+    RETURN_IF_FAILED(fillLanguages());
+
     // Enter presses 确定 wherever the focus is but on another push button, as
     // in every Windows dialog; Esc is 取消 (onCommand).
     SendMessageW(window(), DM_SETDEFID, kCommandOk, 0);
     SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(kCheckAll)), TRUE);
+    return S_OK;
+}
+
+HRESULT CustomiseDialog::fillLanguages() {
+    HWND languages = control(kLanguageList);
+    for (const LanguageItem& item : kLanguageItems) {
+        const LRESULT added = SendMessageW(languages, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text.in(language())));
+        if (added == CB_ERR || added == CB_ERRSPACE) return E_OUTOFMEMORY;
+    }
+    SendMessageW(languages, CB_SETCURSEL, languageItemOf(settings::ReadLanguageChoice()), 0);
     return S_OK;
 }
 
@@ -100,6 +114,12 @@ void CustomiseDialog::store() {
         settings::SettingFlags[i] = checked[i] ? VARIANT_TRUE : VARIANT_FALSE;
         settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kSettings[i].name,
                                storedText(checked[i]));
+    }
+    // Then the language the drop-down shows: the ribbon takes it when Excel
+    // next starts, the dialogs when they next open.
+    const LRESULT item = SendMessageW(control(kLanguageList), CB_GETCURSEL, 0, 0);
+    if (item >= 0 && static_cast<std::size_t>(item) < kLanguageItemCount) {
+        settings::WriteLanguageChoice(kLanguageItems[item].choice);
     }
 
     // The whole ribbon asks its callbacks again. Without a ribbon (Office never

@@ -1,5 +1,6 @@
 // The customisation dialog `custom`: which built-in tabs, whether the combined
-// menu and whether the recent files are shown.
+// menu and whether the recent files are shown, and the language of Korvanta's
+// own texts.
 #pragma once
 #include "dialogs/modal_dialog.h"
 
@@ -15,6 +16,7 @@ private:
     void onClose() override;
     HRESULT onDpiChanged() override;
 
+    HRESULT fillLanguages();
     void fillListWidth() noexcept;
     void checkAllTabs(bool checked) noexcept;
     void store();

@@ -77,4 +77,12 @@ void LoadSettings() {
     }
 }
 
+LanguageChoice ReadLanguageChoice() {
+    return languageChoiceOf(ReadSetting(HKEY_CURRENT_USER, kSettingsSubKey, kLanguageValueName));
+}
+
+void WriteLanguageChoice(LanguageChoice choice) {
+    WriteSetting(HKEY_CURRENT_USER, kSettingsSubKey, kLanguageValueName, storedTextOf(choice));
+}
+
 }  // namespace settings

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 
+#include "settings/language_setting.h"
 #include "settings/settings_table.h"
 
 namespace settings {
@@ -29,5 +30,10 @@ std::wstring ReadSetting(HKEY root, const wchar_t* subKey, const wchar_t* valueN
 void WriteSetting(HKEY root, const wchar_t* subKey, const wchar_t* valueName, const std::wstring& text);
 // Rebuilds both tables from the registry and stores "1" for every missing value.
 void LoadSettings();
+
+// The Language value as the user left it (a missing value chooses Simplified
+// Chinese and is not written), and storing a choice.
+LanguageChoice ReadLanguageChoice();
+void WriteLanguageChoice(LanguageChoice choice);
 
 }  // namespace settings

@@ -19,10 +19,14 @@ public:
 
     // A text that reads the same in every language: a name, a number, an address.
     static constexpr Translation same(const wchar_t* text) { return Translation(text, text, text); }
+    // No text at all, for what shows none (a picture, a list): null in every language.
+    static constexpr Translation none() noexcept { return Translation(); }
 
     constexpr const wchar_t* in(Language language) const noexcept { return m_text[static_cast<std::size_t>(language)]; }
 
 private:
+    constexpr Translation() noexcept : m_text{nullptr, nullptr, nullptr} {}
+
     // Reached only while a constant table is built, where throwing stops the build.
     static constexpr const wchar_t* given(const wchar_t* text) {
         return text && *text ? text : throw "every text needs all three languages";

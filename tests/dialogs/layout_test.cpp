@@ -57,8 +57,9 @@ TEST(Layout, FontSizesAndLineWidthsScaleWithTheDpi) {
 
 TEST(Layout, ControlsAreCreatedInTabOrderWhichIsTheReadingOrder) {
     using namespace customise;
-    EXPECT_EQ((std::vector<int>{kCheckAll, kCheckRce, kFrameShowCustom, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll,
-                                kFrameBuiltinTabs, kCommandOk, kCommandCancel}),
+    EXPECT_EQ((std::vector<int>{kCheckAll, kCheckRce, kFrameShowCustom, kLanguageList, kLanguageNote, kFrameLanguage,
+                                kListBuiltin, kCommandCheckAll, kCommandUnCheckAll, kFrameBuiltinTabs, kCommandOk,
+                                kCommandCancel}),
               idsInTabOrder(kCustomiseDialog));
     using namespace about;
     EXPECT_EQ((std::vector<int>{kCmdOk, kPicIcon, kLabel1, kLabel2, kLabel3, kLabel4, kLabel5, kLabel6, kLabel7, kLabel8,

@@ -18,7 +18,7 @@ protected:
     std::wstring_view customUiDocument() const { return ribbon::customUiDocument(GetParam()); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Languages, CustomUiDocument, testing::ValuesIn(kLanguages), ribbon_test::languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, CustomUiDocument, testing::ValuesIn(kLanguages), korvanta_test::languageName);
 
 TEST_P(CustomUiDocument, IsTheExpectedTextKeptForEveryCall) {
     EXPECT_EQ(ribbon_test::expectedText("customui.xml", GetParam()), ribbon_test::toUtf8(customUiDocument()));

@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include <gtest/gtest.h>
-
 #include "ribbon/ribbon_texts.h"
 #include "support/language.h"
+#include "tests/support/language_names.h"
 #include "tests/ribbon/test_files.h"
 #include "tests/ribbon/utf8.h"
 
@@ -52,12 +51,6 @@ inline std::string expectedText(const char* name, Language language) {
         copied = end;
     }
     return translated + simplified.substr(copied);
-}
-
-// Test names for tests run once per language.
-inline std::string languageName(const testing::TestParamInfo<Language>& info) {
-    const char* names[] = {"SimplifiedChinese", "TraditionalChinese", "English"};
-    return names[static_cast<std::size_t>(info.param)];
 }
 
 // How often `what` occurs in `text`.

@@ -92,7 +92,7 @@ protected:
     std::wstring prefix() const { return ribbon::ribbonText(ribbon::RibbonText::OpenPrefix, GetParam()); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Languages, FileMenuInLanguage, testing::ValuesIn(kLanguages), ribbon_test::languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, FileMenuInLanguage, testing::ValuesIn(kLanguages), korvanta_test::languageName);
 
 TEST_P(FileMenuInLanguage, AreTheExpectedTexts) {
     const Language language = GetParam();

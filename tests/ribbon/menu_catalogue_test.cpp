@@ -72,7 +72,7 @@ protected:
     std::wstring_view fixedMenuDocument(LegacyMenu menu) const { return ribbon::fixedMenuDocument(menu, GetParam()); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Languages, FixedMenuDocument, testing::ValuesIn(kLanguages), ribbon_test::languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, FixedMenuDocument, testing::ValuesIn(kLanguages), korvanta_test::languageName);
 
 TEST_P(FixedMenuDocument, AreTheExpectedTextsKeptForEveryCall) {
     for (const FixedMenu& m : kFixedMenus) {
