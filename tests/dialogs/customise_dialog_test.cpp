@@ -156,8 +156,12 @@ TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsLayoutAndFontsAtTheScreenDpi)
             HWND control = GetDlgItem(dialog, expected.id);
             EXPECT_EQ(expected.className, classOf(control));
             const wchar_t* designed = dialogs::layout::findControl(kCustomiseDialog, expected.id)->text.in(m_language);
-            if (m_language == Language::SimplifiedChinese) EXPECT_EQ(expected.simplifiedChinese, textOf(control));
-            if (designed) EXPECT_EQ(designed, textOf(control));
+            if (m_language == Language::SimplifiedChinese) {
+                EXPECT_EQ(expected.simplifiedChinese, textOf(control));
+            }
+            if (designed) {
+                EXPECT_EQ(designed, textOf(control));
+            }
             const RECT actual = rectInDialog(control);
             EXPECT_EQ(expected.at96.left, actual.left);
             EXPECT_EQ(expected.at96.top, actual.top);
@@ -191,7 +195,9 @@ TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsLayoutAndFontsAtTheScreenDpi)
         HWND list = GetDlgItem(dialog, kListBuiltin);
         ASSERT_EQ(8, listCount(list));
         for (int k = 0; k < 8; ++k) {
-            if (m_language == Language::SimplifiedChinese) EXPECT_EQ(kEntries[k], listText(list, k));
+            if (m_language == Language::SimplifiedChinese) {
+                EXPECT_EQ(kEntries[k], listText(list, k));
+            }
             EXPECT_EQ(dialogs::kTabEntries[k].in(m_language), listText(list, k));
         }
         EXPECT_TRUE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES);
