@@ -195,13 +195,7 @@ protected:
     Language m_language = Language::SimplifiedChinese;
 };
 
-class AboutDialogInEachLanguage : public AboutDialogTest, public testing::WithParamInterface<Language> {
-protected:
-    void SetUp() override {
-        AboutDialogTest::SetUp();
-        m_language = GetParam();
-    }
-};
+using AboutDialogInEachLanguage = InEachLanguage<AboutDialogTest>;
 
 INSTANTIATE_TEST_SUITE_P(Languages, AboutDialogInEachLanguage, testing::ValuesIn(kLanguages), languageName);
 

@@ -133,13 +133,7 @@ protected:
     Language m_language = Language::SimplifiedChinese;
 };
 
-class CustomiseDialogInEachLanguage : public CustomiseDialogTest, public testing::WithParamInterface<Language> {
-protected:
-    void SetUp() override {
-        CustomiseDialogTest::SetUp();
-        m_language = GetParam();
-    }
-};
+using CustomiseDialogInEachLanguage = InEachLanguage<CustomiseDialogTest>;
 
 INSTANTIATE_TEST_SUITE_P(Languages, CustomiseDialogInEachLanguage, testing::ValuesIn(kLanguages), languageName);
 

@@ -1,4 +1,5 @@
-// Names for tests run once per language, as gtest shows them.
+// Tests run once per language: their names as gtest shows them, and a fixture
+// of the dialogs' tests run in each.
 #pragma once
 #include <ostream>
 #include <string>
@@ -15,6 +16,17 @@ inline const char* nameOf(Language language) {
 }
 
 inline std::string languageName(const testing::TestParamInfo<Language>& info) { return nameOf(info.param); }
+
+// `Fixture`, whose m_language is the language its dialogs open in, once in
+// each language: write its tests with TEST_P.
+template <class Fixture>
+class InEachLanguage : public Fixture, public testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override {
+        Fixture::SetUp();
+        this->m_language = this->GetParam();
+    }
+};
 
 }  // namespace korvanta_test
 
