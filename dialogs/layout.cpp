@@ -91,12 +91,20 @@ constexpr ControlSpec kCustomiseControls[] = {
     {kCommandUnCheckAll, ControlKind::PushButton, L"全不选", {2640, 2400, 855, 375}, 5, nullptr, kSys, 0},
     {kCommandOk, ControlKind::PushButton, L"确定", {240, 3000, 885, 375}, 7, nullptr, kSys, 0},
     {kCommandCancel, ControlKind::PushButton, L"取消", {2640, 3000, 885, 375}, 8, nullptr, kSys, 0},
+    // Last, so that the dialog without it is the table without its last row.
+    {kPolicyNote, ControlKind::Label, L"部分选项已由管理员设置。", {240, 3480, 3285, 255}, 9, nullptr, kSys, 0},
 };
+constexpr std::size_t kCustomiseControlCount = sizeof kCustomiseControls / sizeof kCustomiseControls[0];
 }  // namespace
 
 const DialogSpec kCustomiseDialog{
     L"自定义", 3705, 3450, &kNinePoint, Background::ButtonFace,
-    kCustomiseControls, sizeof kCustomiseControls / sizeof kCustomiseControls[0], nullptr, 0,
+    kCustomiseControls, kCustomiseControlCount - 1, nullptr, 0,
+};
+
+const DialogSpec kCustomiseDialogWithPolicyNote{
+    L"自定义", 3705, 3810, &kNinePoint, Background::ButtonFace,
+    kCustomiseControls, kCustomiseControlCount, nullptr, 0,
 };
 
 // ---- The About dialog -----------------------------------------------------

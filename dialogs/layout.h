@@ -132,11 +132,16 @@ inline constexpr int kCommandCheckAll = 105;
 inline constexpr int kCommandUnCheckAll = 106;
 inline constexpr int kCommandOk = 107;
 inline constexpr int kCommandCancel = 108;
+// The line saying that an administrator set some choices.
+inline constexpr int kPolicyNote = 109;
 // The list's entries are the tab settings' dialog entries, in settings order
 // (settings/settings_table.h).
 }  // namespace customise
 
 extern const DialogSpec kCustomiseDialog;
+// The same dialog one line taller, the line holding kPolicyNote: shown when a
+// policy sets at least one choice. Nothing else moves.
+extern const DialogSpec kCustomiseDialogWithPolicyNote;
 
 // ---- The About dialog -----------------------------------------------------
 
