@@ -1,6 +1,7 @@
-// The customisation dialog: load shows the stored choices, OK stores all ten
-// and the language and refreshes the ribbon, Cancel and the close box store
-// nothing.
+// The customisation dialog: load shows the choices in force (those that a
+// policy sets disabled), OK stores every choice the user may make, the
+// language among them, and refreshes the ribbon; Cancel and the close box
+// store nothing.
 #include "dialogs/customise_dialog.h"
 
 #include <commctrl.h>
@@ -15,7 +16,11 @@ namespace dialogs {
 
 using namespace layout::customise;
 
-CustomiseDialog::CustomiseDialog() noexcept : ModalDialog(layout::kCustomiseDialog) {}
+// The design, with or without the note's line, is chosen before the window
+// exists; load reads the policies again a moment later. Reading them may run
+// out of memory, which the add-in's entry turns into E_OUTOFMEMORY.
+CustomiseDialog::CustomiseDialog()
+    : ModalDialog(settings::AnySettingEnforced() ? layout::kCustomiseDialogWithPolicyNote : layout::kCustomiseDialog) {}
 
 HRESULT CustomiseDialog::onLoad() {
     settings::LoadSettings();
@@ -38,13 +43,17 @@ HRESULT CustomiseDialog::onLoad() {
     for (std::size_t k = 0; k < settings::kTabCount; ++k) {
         ListView_SetCheckState(list, static_cast<int>(k), checked[settings::kFirstTab + k] ? TRUE : FALSE);
     }
+    lockEnforcedChoices();
 
     RETURN_IF_FAILED(fillLanguages());
 
     // Enter presses 确定 wherever the focus is but on another push button, as
-    // in every Windows dialog; Esc is 取消 (onCommand).
+    // in every Windows dialog; Esc is 取消 (onCommand). The focus starts on
+    // the first choice the user may change.
     SendMessageW(window(), DM_SETDEFID, kCommandOk, 0);
-    SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(kCheckAll)), TRUE);
+    HWND first = control(kCheckAll);
+    if (!IsWindowEnabled(first)) first = GetNextDlgTabItem(window(), first, FALSE);
+    SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
     return S_OK;
 }
 
@@ -66,6 +75,45 @@ void CustomiseDialog::fillListWidth() noexcept {
 HRESULT CustomiseDialog::onDpiChanged() {
     fillListWidth();
     return S_OK;
+}
+
+void CustomiseDialog::lockEnforcedChoices() noexcept {
+    const auto& enforced = settings::SettingEnforced;
+    EnableWindow(control(kCheckAll), !enforced[settings::kShowAllMenu]);
+    EnableWindow(control(kCheckRce), !enforced[settings::kShowRecentFiles]);
+    m_entriesLocked = true;
+}
+
+bool CustomiseDialog::onMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message != WM_NOTIFY || !m_entriesLocked) return false;
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->idFrom != static_cast<UINT_PTR>(kListBuiltin)) return false;
+    const auto locked = [](std::size_t k) {
+        return k < settings::kTabCount && settings::SettingEnforced[settings::kFirstTab + k];
+    };
+    if (header->code == LVN_ITEMCHANGING) {
+        // A list view cannot disable one entry: a locked entry refuses any
+        // new check mark, from the mouse, the space bar or SetCheckState.
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        const UINT newMark = change->uNewState & LVIS_STATEIMAGEMASK;
+        result = (change->uChanged & LVIF_STATE) && newMark && newMark != (change->uOldState & LVIS_STATEIMAGEMASK) &&
+                 locked(static_cast<std::size_t>(change->iItem));
+        return true;
+    }
+    if (header->code == NM_CUSTOMDRAW) {
+        // Locked entries are drawn in the system's colour for disabled text.
+        auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
+        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+            result = CDRF_NOTIFYITEMDRAW;
+        } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && locked(draw->nmcd.dwItemSpec)) {
+            draw->clrText = GetSysColor(COLOR_GRAYTEXT);
+            result = CDRF_NEWFONT;
+        } else {
+            result = CDRF_DODEFAULT;
+        }
+        return true;
+    }
+    return false;
 }
 
 void CustomiseDialog::onCommand(int id, int notification) {
@@ -108,9 +156,12 @@ void CustomiseDialog::store() {
         checked[settings::kFirstTab + k] = ListView_GetCheckState(list, static_cast<int>(k)) != 0;
     }
 
-    // All ten, changed or not, in table order. SettingFlags follows the choice
-    // even when the registry refuses it, so the ribbon shows what was chosen.
+    // All ten, changed or not, in table order, but those that a policy sets:
+    // they keep the policy's state and the user's own value stays as it was.
+    // SettingFlags follows the choice even when the registry refuses it, so
+    // the ribbon shows what was chosen.
     for (std::size_t i = 0; i < kChoiceCount; ++i) {
+        if (settings::SettingEnforced[i]) continue;
         settings::SettingFlags[i] = checked[i] ? VARIANT_TRUE : VARIANT_FALSE;
         settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kSettings[i].name,
                                storedText(checked[i]));

@@ -8,18 +8,24 @@ namespace dialogs {
 
 class CustomiseDialog final : public ModalDialog {
 public:
-    CustomiseDialog() noexcept;
+    CustomiseDialog();
 
 private:
     HRESULT onLoad() override;
     void onCommand(int id, int notification) override;
     void onClose() override;
     HRESULT onDpiChanged() override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     HRESULT fillLanguages();
     void fillListWidth() noexcept;
     void checkAllTabs(bool checked) noexcept;
+    void lockEnforcedChoices() noexcept;
     void store();
+
+    // From the end of load on, the list entries whose check mark a policy
+    // sets keep it: no click, key or 全选/全不选 changes them.
+    bool m_entriesLocked = false;
 };
 
 }  // namespace dialogs

@@ -109,12 +109,23 @@ constexpr ControlSpec kCustomiseControls[] = {
     {kLanguageNote, ControlKind::Label,
      {L"功能区在下次启动 Excel 时更改。", L"功能區在下次啟動 Excel 時變更。", L"The ribbon changes at Excel's next start."},
      {3840, 810, 1560, 1020}, 4, nullptr, kSys, 0},
+    // Last, so that the dialog without it is the table without its last row.
+    // It spans the frames above it, as wide as English needs.
+    {kPolicyNote, ControlKind::Label,
+     {L"部分选项已由管理员设置。", L"部分選項已由系統管理員設定。", L"Some options are set by your administrator."},
+     {240, 3480, 5280, 255}, 12, nullptr, kSys, 0},
 };
+constexpr std::size_t kCustomiseControlCount = sizeof kCustomiseControls / sizeof kCustomiseControls[0];
 }  // namespace
 
 const DialogSpec kCustomiseDialog{
     {L"自定义", L"自訂", L"Customize"}, 5610, 3450, &kNinePoint, Background::ButtonFace,
-    kCustomiseControls, sizeof kCustomiseControls / sizeof kCustomiseControls[0], nullptr, 0,
+    kCustomiseControls, kCustomiseControlCount - 1, nullptr, 0,
+};
+
+const DialogSpec kCustomiseDialogWithPolicyNote{
+    {L"自定义", L"自訂", L"Customize"}, 5610, 3810, &kNinePoint, Background::ButtonFace,
+    kCustomiseControls, kCustomiseControlCount, nullptr, 0,
 };
 
 // ---- The About dialog -----------------------------------------------------

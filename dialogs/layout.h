@@ -136,6 +136,8 @@ inline constexpr int kCommandCheckAll = 105;
 inline constexpr int kCommandUnCheckAll = 106;
 inline constexpr int kCommandOk = 107;
 inline constexpr int kCommandCancel = 108;
+// The line saying that an administrator set some choices.
+inline constexpr int kPolicyNote = 109;
 // The language of Korvanta's texts, in a frame of its own right of the first
 // two: the drop-down and a note that the ribbon changes at the next start.
 inline constexpr int kFrameLanguage = 110;
@@ -145,6 +147,9 @@ inline constexpr int kLanguageNote = 112;
 }  // namespace customise
 
 extern const DialogSpec kCustomiseDialog;
+// The same dialog one line taller, the line holding kPolicyNote: shown when a
+// policy sets at least one choice. Nothing else moves.
+extern const DialogSpec kCustomiseDialogWithPolicyNote;
 
 // ---- The About dialog -----------------------------------------------------
 

@@ -5,7 +5,8 @@
 #   Korvanta-<version>-x64-user.msi     64-bit Excel, the same
 #   Korvanta-<version>-x86-machine.msi  32-bit Excel, every user of the machine
 #   Korvanta-<version>-x64-machine.msi  64-bit Excel, the same
-# beside the DLLs they hold (x86/Korvanta.dll, x64/Korvanta.dll). When a
+# beside the DLLs they hold (x86/Korvanta.dll, x64/Korvanta.dll), and the Group
+# Policy templates (policy/Korvanta.admx, policy/<language>/Korvanta.adml). When a
 # certificate is given (see packaging/sign.sh) the DLLs are signed before they
 # are packed and the packages after.
 # Usage: packaging/build.sh [--version A.B.C.D] [--out FOLDER]
@@ -30,6 +31,8 @@ cmake --build "$tools" >/dev/null
 
 mkdir -p "$out/x86" "$out/x64"
 rm -f "$out"/Korvanta-*.msi
+rm -rf "$out/policy"
+"$tools/korvanta-policy-templates" "$out/policy"
 cp "$root/build/i686/dll/Korvanta.dll" "$out/x86/Korvanta.dll"
 cp "$root/build/x86_64/dll/Korvanta.dll" "$out/x64/Korvanta.dll"
 sign=false

@@ -10,52 +10,21 @@
 #include "dll/registration_table.h"
 #include "identity.h"
 #include "maker.h"
+#include "packaging/xml_text.h"
 
 using namespace registration;
 
 namespace {
 
-std::string utf8(const std::wstring& text) {
-    std::string bytes;
-    for (wchar_t c : text) {
-        const auto code = static_cast<unsigned long>(c);
-        if (code < 0x80) {
-            bytes += static_cast<char>(code);
-        } else if (code < 0x800) {
-            bytes += static_cast<char>(0xC0 | (code >> 6));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xE0 | (code >> 12));
-            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return bytes;
-}
-
-std::string attribute(const std::wstring& text) {
-    std::string escaped;
-    for (char c : utf8(text)) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::string row(const RegistryValue& value, bool keyPath) {
     std::string line = "  <RegistryValue Root=\"";
     line += value.root == Root::LocalMachine ? "HKLM" : "HKCU";
-    line += "\" Key=\"" + attribute(value.key) + "\"";
-    if (!value.name.empty()) line += " Name=\"" + attribute(value.name) + "\"";
+    line += "\" Key=\"" + packaging::escaped(value.key) + "\"";
+    if (!value.name.empty()) line += " Name=\"" + packaging::escaped(value.name) + "\"";
     if (value.isNumber) {
         line += " Type=\"integer\" Value=\"" + std::to_string(value.number) + "\"";
     } else {
-        line += " Type=\"string\" Value=\"" + attribute(value.text) + "\"";
+        line += " Type=\"string\" Value=\"" + packaging::escaped(value.text) + "\"";
     }
     if (keyPath) line += " KeyPath=\"yes\"";
     return line + "/>\n";

@@ -1,6 +1,6 @@
 // The ten display settings, one row each, in the order the store keeps them.
-// The store, the ribbon's visibility callbacks and the customisation dialog
-// all read this one table. Pure: no Windows types.
+// The store, the ribbon's visibility callbacks, the customisation dialog and
+// the Group Policy templates all read this one table. Pure: no Windows types.
 #pragma once
 #include <cstddef>
 #include <iterator>
@@ -34,5 +34,10 @@ inline constexpr std::size_t kShowRecentFiles = 1;
 // The built-in tabs follow the two settings of the add-in's own controls.
 inline constexpr std::size_t kFirstTab = 2;
 inline constexpr std::size_t kTabCount = kSettingCount - kFirstTab;
+
+// Where Group Policy sets values of the same names, below HKEY_LOCAL_MACHINE
+// (for every user of the machine) and HKEY_CURRENT_USER (for one user). A
+// value set there overrides the user's own, and Korvanta never writes there.
+inline constexpr char kPolicySubKey[] = "Software\\Policies\\Korvanta\\Excel";
 
 }  // namespace settings

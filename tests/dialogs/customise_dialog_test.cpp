@@ -210,6 +210,8 @@ TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsLayoutAndFontsAtTheScreenDpi)
             EXPECT_EQ(id == kCommandOk ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
                       GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK) << id;
         }
+        // No policy, no note.
+        EXPECT_FALSE(GetDlgItem(dialog, kPolicyNote));
         clickCloseBox(dialog);
     }));
     // The test program's own buttons are not themed, so the check above
@@ -300,6 +302,48 @@ TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonOnce) {
         EXPECT_EQ((std::vector<bool>{true, false, true, false, true, false, true, true, false, false}), shownChecks(dialog));
         clickCloseBox(dialog);
     }));
+}
+
+// What a policy sets shows in its state and disabled, under one line saying
+// that the administrator set it; OK stores only what the user may choose.
+TEST_F(CustomiseDialogTest, ChoicesThatAPolicySetsShowDisabledAndOkLeavesThemAlone) {
+    storeAll(L"1");
+    store(L"TabData", L"0");
+    writeRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"ShowRecentFiles", REG_DWORD, dwordBytes(0));
+    writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome", REG_SZ, utf16Bytes(L"0", true));
+    writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData", REG_DWORD, dwordBytes(1));
+    const auto policies = [] {
+        return std::vector{readRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"ShowRecentFiles"),
+                           readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome"), readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData")};
+    };
+    const auto policiesBefore = policies();
+    EXPECT_EQ(S_OK, open([&](HWND dialog) {
+        // One line more at the bottom, holding the note; nothing else moved.
+        expectLaidOutAt(dialog, dialogs::layout::kCustomiseDialogWithPolicyNote, 96, SIZE{374, 254});
+        HWND note = GetDlgItem(dialog, kPolicyNote);
+        EXPECT_TRUE(IsWindowVisible(note));
+        EXPECT_EQ(L"部分选项已由管理员设置。", textOf(note));
+        // A move to a 144 DPI monitor keeps the line.
+        changeDpi(dialog, 144, RECT{40, 30, 440, 470});
+        expectLaidOutAt(dialog, dialogs::layout::kCustomiseDialogWithPolicyNote, 144, SIZE{561, 381});
+        std::vector<bool> expected{true, false, false, true, true, true, true, true, true, true};
+        EXPECT_EQ(expected, shownChecks(dialog));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kCheckAll)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kCheckRce)));
+        // 全不选 and 全选 pass over the entries a policy sets.
+        SendMessageW(GetDlgItem(dialog, kCommandUnCheckAll), BM_CLICK, 0, 0);
+        EXPECT_EQ((std::vector<bool>{true, false, false, false, false, false, true, false, false, false}), shownChecks(dialog));
+        SendMessageW(GetDlgItem(dialog, kCommandCheckAll), BM_CLICK, 0, 0);
+        EXPECT_EQ(expected, shownChecks(dialog));
+        CheckDlgButton(dialog, kCheckAll, BST_UNCHECKED);
+        SendMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
+    }));
+    // The user's own values of ShowRecentFiles, TabHome and TabData are as
+    // they were; SettingFlags holds the policies' states.
+    EXPECT_EQ(texts({L"0", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1", L"1"}, L"zh-CN"), storedTexts());
+    EXPECT_EQ((std::vector<VARIANT_BOOL>{F, F, F, T, T, T, T, T, T, T}), flags());
+    EXPECT_EQ(policiesBefore, policies());
+    EXPECT_EQ(1u, invalidations());
 }
 
 TEST_F(CustomiseDialogTest, CheckAllAndUnCheckAllChangeOnlyTheList) {

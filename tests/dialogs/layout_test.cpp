@@ -68,13 +68,13 @@ TEST(Layout, ControlsAreCreatedInTabOrderWhichIsTheReadingOrder) {
 }
 
 TEST(Layout, ControlIdsAreUniqueAndClearOfTheDialogManagersOwn) {
-    for (const DialogSpec* dialog : {&kCustomiseDialog, &kAboutDialog}) {
+    for (const DialogSpec* dialog : {&kCustomiseDialog, &kCustomiseDialogWithPolicyNote, &kAboutDialog}) {
         for (std::size_t i = 0; i < dialog->controlCount; ++i) {
             const int id = dialog->controls[i].id;
             EXPECT_EQ(&dialog->controls[i], findControl(*dialog, id));
             // Only the About dialog's 确定 may be IDOK; nothing may be IDCANCEL.
             EXPECT_NE(2, id);
-            if (dialog == &kCustomiseDialog) {
+            if (dialog != &kAboutDialog) {
                 EXPECT_NE(1, id);
             }
         }
@@ -110,6 +110,30 @@ TEST(Layout, HighContrastTakesEveryColourFromTheSystem) {
         EXPECT_EQ(c.background, palette.background);
         EXPECT_EQ(c.text, palette.text);
     }
+}
+
+// With a policy note the customisation dialog is the same dialog, one line
+// taller: every other control keeps its place, and the note fits the new line.
+TEST(Layout, ThePolicyNoteAddsALineBelowEverythingElse) {
+    using namespace customise;
+    const DialogSpec& plain = kCustomiseDialog;
+    const DialogSpec& noted = kCustomiseDialogWithPolicyNote;
+    EXPECT_EQ(nullptr, findControl(plain, kPolicyNote));
+    const ControlSpec* note = findControl(noted, kPolicyNote);
+    ASSERT_NE(nullptr, note);
+    EXPECT_EQ(ControlKind::Label, note->kind);
+    EXPECT_STREQ(L"部分选项已由管理员设置。", note->text.in(Language::SimplifiedChinese));
+    for (Language language : kLanguages) EXPECT_STREQ(plain.caption.in(language), noted.caption.in(language));
+    EXPECT_EQ(plain.clientWidth, noted.clientWidth);
+    EXPECT_EQ(plain.controls, noted.controls);
+    EXPECT_EQ(plain.controlCount + 1, noted.controlCount);
+    EXPECT_LE(plain.clientHeight, note->box.top);
+    EXPECT_LE(note->box.top + note->box.height, noted.clientHeight);
+    EXPECT_LE(0, note->box.left);
+    EXPECT_LE(note->box.left + note->box.width, noted.clientWidth);
+    // At the design DPI it is one line of the nine-point font.
+    EXPECT_LE(-fontHeight(noted.font->tenthsOfPoint, kDesignDpi), toPixels(note->box, kDesignDpi).height());
+    EXPECT_EQ(254, twipsToPixels(noted.clientHeight, kDesignDpi));
 }
 
 TEST(Choices, OnlyTheExactTextZeroUnchecks) {

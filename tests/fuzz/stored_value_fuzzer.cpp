@@ -1,7 +1,8 @@
 // What a stored registry value reads as, for any type, size and bytes, against
 // the rules the settings store documents: a text up to its first NUL, the
-// first two bytes of binary data as a signed 16-bit number, nothing else; and
-// what that text chooses as the Language value.
+// first two bytes of binary data as a signed 16-bit number, a four-byte DWORD
+// as a signed 32-bit number, nothing else; what such a value sets as a policy;
+// and what its text chooses as the Language value.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,7 +15,7 @@ using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const settings::StoredKind kind = static_cast<settings::StoredKind>(data[0] % 3);
+    const settings::StoredKind kind = static_cast<settings::StoredKind>(data[0] % 4);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::string text = settings::storedValueText(kind, bytes);
 
@@ -32,10 +33,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(text == std::to_string(expected), "binary data reads as its first two bytes");
         break;
     }
+    case settings::StoredKind::Dword: {
+        long long expected = 0;
+        for (std::size_t i = bytes.size() == 4 ? 4 : 0; i-- > 0;) {
+            expected = expected * 256 + static_cast<unsigned char>(bytes[i]);
+        }
+        if (expected >= 2147483648LL) expected -= 4294967296LL;
+        check(bytes.size() == 4 ? text == std::to_string(expected) : text.empty(),
+              "a DWORD reads as its four bytes' signed number, or as nothing");
+        break;
+    }
     case settings::StoredKind::Other:
         check(text.empty(), "any other type reads as the empty text");
         break;
     }
+    // A policy sets "0" or "1", and only as a text or a DWORD reading so.
+    const int policy = settings::policyChoice(kind, bytes, settings::kFlagPolicyTexts);
+    const bool textOrNumber = kind == settings::StoredKind::Text || kind == settings::StoredKind::Dword;
+    check(policy == (!textOrNumber ? settings::kNoPolicy : text == "0" ? 0 : text == "1" ? 1 : settings::kNoPolicy),
+          "a policy is a text or DWORD that reads as \"0\" or \"1\"");
     // Only the exact text "0" hides.
     const std::wstring wide(text.begin(), text.end());
     check(settings::shownByText(wide) == (text != "0"), "only \"0\" hides");

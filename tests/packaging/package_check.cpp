@@ -80,9 +80,9 @@ struct Stored {
     DWORD number = 0;
 };
 
-bool read(HKEY root, const std::wstring& key, const std::wstring& name, Stored& stored) {
+bool read(HKEY root, const std::wstring& key, const std::wstring& name, Stored& stored, REGSAM view = 0) {
     RegKey opened;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | view, opened.put()) != ERROR_SUCCESS) return false;
     BYTE data[2048] = {};
     DWORD size = sizeof data - sizeof(wchar_t);
     if (RegQueryValueExW(opened.get(), name.empty() ? nullptr : name.c_str(), nullptr, &stored.type, data, &size) !=
@@ -95,6 +95,24 @@ bool read(HKEY root, const std::wstring& key, const std::wstring& name, Stored& 
         while (!stored.text.empty() && stored.text.back() == L'\0') stored.text.pop_back();
     }
     return true;
+}
+
+bool underWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// The view of the registry to find `key` in. Windows 7 and later show 32-bit
+// and 64-bit programs one copy of the keys both platforms share (the ProgID's
+// among them). Wine keeps a copy per view, and its installer writes the
+// component that the x86 and x64 packages share, a 32-bit one, into the 32-bit
+// copy alone: where that copy is the only one, a 64-bit check reads it there,
+// as the one key that Windows has.
+REGSAM viewOf(Root root, const std::wstring& key) {
+    if (sizeof(void*) != 8 || !registration::inViewSharedByPlatforms(root, key) || keyExists(hive(root), key) ||
+        !underWine()) {
+        return 0;
+    }
+    return KEY_WOW64_32KEY;
 }
 
 // Every value of the table, with its type and data, and no other value in its
@@ -110,8 +128,10 @@ void checkRegistry(const registration::ServerIdentity& identity, InstallScope sc
             continue;
         }
         ++expectedCounts[{value.root, value.key}];
+        const REGSAM view = viewOf(value.root, value.key);
+        if (view) say(L"  --   " + where + L": read from Wine's 32-bit copy of a key that Windows shares");
         Stored stored;
-        if (!check(read(hive(value.root), value.key, value.name, stored), where + L" exists")) continue;
+        if (!check(read(hive(value.root), value.key, value.name, stored, view), where + L" exists")) continue;
         if (value.isNumber) {
             check(stored.type == REG_DWORD && stored.number == value.number,
                   where + L" = REG_DWORD " + std::to_wstring(value.number) + L" (found type " +
@@ -122,7 +142,7 @@ void checkRegistry(const registration::ServerIdentity& identity, InstallScope sc
         }
     }
     for (const auto& [key, count] : expectedCounts) {
-        const DWORD found = valueCount(hive(key.first), key.second);
+        const DWORD found = valueCount(hive(key.first), key.second, viewOf(key.first, key.second));
         if (found != count) {
             check(false, std::wstring(hiveName(key.first)) + L"\\" + key.second + L" holds " + std::to_wstring(found) +
                              L" values, the table " + std::to_wstring(count));
@@ -165,6 +185,16 @@ ComPtr<IDispatch> createPerUser(const std::wstring& dllPath, HMODULE& module) {
 ComPtr<IDispatch> createPerMachine(const std::wstring& dllPath, HMODULE& module) {
     CLSID clsid{};
     HRESULT hr = CLSIDFromProgID(L"Korvanta.Connect", &clsid);
+    const std::wstring progIdKey = L"Software\\Classes\\Korvanta.Connect\\Clsid";
+    if (FAILED(hr)) {
+        Stored clsidText;
+        if (const REGSAM view = viewOf(Root::LocalMachine, progIdKey);
+            view && read(HKEY_LOCAL_MACHINE, progIdKey, L"", clsidText, view)) {
+            say(L"  --   CLSIDFromProgID = " + hex(hr) + L": the ProgID is in Wine's 32-bit copy of its key alone; "
+                L"the class it names is created");
+            hr = CLSIDFromString(clsidText.text.c_str(), &clsid);
+        }
+    }
     if (!check(hr == S_OK && IsEqualCLSID(clsid, CLSID_Connect), L"CLSIDFromProgID(Korvanta.Connect) = " + hex(hr))) {
         return {};
     }

@@ -4,7 +4,9 @@
 # registration table, Excel's start-up sequence on the installed DLL (through
 # the host simulator, in package_check.exe), upgrade from an older build,
 # refused downgrade, x86 and x64 side by side with one removed, and uninstall
-# leaving only the user's settings.
+# leaving only the user's settings. Then the Group Policy templates beside
+# them: well-formed, every policy naming a value that the installed DLL reads
+# and every such value with its policy, every text they refer to defined.
 # 32-bit packages run in a 32-bit prefix and, with 64-bit packages, in a 64-bit
 # one. Where this machine cannot run 32-bit programs, the 64-bit packages are
 # tested and the rest is reported as skipped.
@@ -92,20 +94,6 @@ lifecycle() {
   check "$3" "$4" removed "$scope"
 }
 
-# removed_but_progid CHECKER-WINE CHECKER-ARCH SCOPE: the removed check, in
-# which only Wine's second copy of the ProgID key may be left.
-removed_but_progid() {
-  local output
-  if output=$("$1" "$root/build/$2/tests/packaging/package_check.exe" removed "$3" </dev/null 2>&1); then
-    pass "removed $3 ($2 view): $(grep -c '^  ok' <<<"$output") checks"
-  elif ! grep '^  FAIL' <<<"$output" | grep -vq 'Korvanta.Connect'; then
-    echo "  --   removed $3 ($2 view): all but Wine's 64-bit copy of the ProgID key, which Windows does not have"
-  else
-    fail "removed $3 ($2 view):"
-    grep '^  FAIL' <<<"$output" | sed 's/^/      /'
-  fi
-}
-
 # side_by_side SCOPE: x86 and x64 packages installed together, x64 removed
 # first. Their shared part (ProgID, type library) stays until both are gone.
 side_by_side() {
@@ -118,10 +106,78 @@ side_by_side() {
   msiexec 0 "remove x64-$scope" /x "$(winpath "$(package x64 "$scope")")"
   check "$wine32" i686 beside "$scope"
   msiexec 0 "remove x86-$scope" /x "$(winpath "$(package x86 "$scope")")"
-  # Windows 7 and later show both platforms one ProgID key; Wine keeps one per
-  # platform, so the shared part leaves the copy of the package removed first.
-  removed_but_progid "$wine32" i686 "$scope"
-  removed_but_progid "$wine64" x86_64 "$scope"
+  check "$wine32" i686 removed "$scope"
+  check "$wine64" x86_64 removed "$scope"
+}
+
+# shared_component SCOPE: the part that both platforms' packages of a scope
+# share is one component: the same code, folder, attributes (32-bit: no
+# msidbComponentAttributes64bit, 256) and rows in both. The package's own
+# component has a code of its own on each platform.
+shared_component() {
+  local scope=$1 arch rows=() registry=() own=()
+  for arch in x86 x64; do
+    rows+=("$(msiinfo export "$(package $arch "$scope")" Component | tr -d '\r' | grep $'^SharedRegistration\t')")
+    registry+=("$(msiinfo export "$(package $arch "$scope")" Registry | tr -d '\r' | grep $'\tSharedRegistration$' | sort)")
+    own+=("$(msiinfo export "$(package $arch "$scope")" Component | tr -d '\r' | awk -F'\t' '$1 == "KorvantaDll" { print $2 }')")
+  done
+  local attributes
+  attributes=$(cut -f4 <<<"${rows[0]}")
+  [ -n "${rows[0]}" ] && [ "${rows[0]}" = "${rows[1]}" ] && [ $((attributes & 256)) = 0 ] &&
+    pass "$scope: the shared component is one 32-bit component in both packages: ${rows[0]//$'\t'/ }" ||
+    fail "$scope: the shared component differs or is 64-bit: x86 '${rows[0]}', x64 '${rows[1]}'"
+  [ -n "${registry[0]}" ] && [ "${registry[0]}" = "${registry[1]}" ] &&
+    pass "$scope: the shared component writes the same $(wc -l <<<"${registry[0]}") values in both packages" ||
+    fail "$scope: the shared component's values differ between the packages"
+  [ -n "${own[0]}" ] && [ -n "${own[1]}" ] && [ "${own[0]}" != "${own[1]}" ] &&
+    pass "$scope: each platform's own component has its own code" ||
+    fail "$scope: the platforms' own components share the code '${own[0]}'"
+}
+
+# policy_templates: the Group Policy templates beside the packages, checked in
+# a prefix where the installed DLL has started, so that the settings key holds
+# every value it reads (it writes each missing one).
+policy_templates() {
+  local policy="$dist/policy" admx="$dist/policy/Korvanta.admx" adml language ids file
+  local namespace=http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions
+  local key='Software\Policies\Korvanta\Excel'
+  echo "The Group Policy templates"
+  xpath() { xmllint --xpath "$2" "$1" 2>/dev/null; }
+  values() { grep -o '"[^"]*"' | tr -d '"' | sort; }
+  [ -f "$policy/en-US/Korvanta.adml" ] && [ -f "$policy/zh-CN/Korvanta.adml" ] &&
+    pass "policy/Korvanta.admx with $(cd "$policy" && echo */Korvanta.adml)" || fail "an ADML file is missing"
+  for file in "$admx" "$policy"/*/Korvanta.adml; do
+    xmllint --noout "$file" 2>/dev/null && pass "${file#$dist/} is well-formed" || fail "${file#$dist/} is not well-formed"
+    [ "$(xpath "$file" 'namespace-uri(/*)')" = "$namespace" ] && [ "$(xpath "$file" 'string(/*/@schemaVersion)')" = 1.0 ] &&
+      [ -n "$(xpath "$file" 'string(/*/@revision)')" ] &&
+      pass "${file#$dist/}: the policy definitions namespace, schemaVersion 1.0, a revision" ||
+      fail "${file#$dist/}: namespace, schemaVersion or revision wrong"
+  done
+  local policies
+  policies=$(xpath "$admx" 'count(//*[local-name()="policy"])')
+  [ "$(xpath "$admx" "count(//*[local-name()=\"policy\"][@class=\"Both\" and @key=\"$key\" and @name=@valueName
+        and *[local-name()=\"parentCategory\"]/@ref=//*[local-name()=\"category\"]/@name
+        and *[local-name()=\"enabledValue\"]/*[local-name()=\"decimal\"]/@value=1
+        and *[local-name()=\"disabledValue\"]/*[local-name()=\"decimal\"]/@value=0])")" = "$policies" ] &&
+    pass "all $policies policies: class Both, $key, in the Korvanta category, enabled 1 and disabled 0" ||
+    fail "a policy differs from the others: class, key, category or values"
+  local names_read
+  names_read=$("$wine" reg query 'HKCU\SOFTWARE\Microsoft\Shared Tools\Korvanta\Excel' </dev/null 2>/dev/null |
+    tr -d '\r' | awk '/^    / { print $1 }' | sort)
+  [ -n "$names_read" ] && [ "$(xpath "$admx" '//*[local-name()="policy"]/@valueName' | values)" = "$names_read" ] &&
+    pass "the policies name exactly the values the DLL reads: $(tr '\n' ' ' <<<"$names_read")" ||
+    fail "policies and values read differ: policies $(xpath "$admx" '//*[local-name()="policy"]/@valueName' | values | tr '\n' ' '), read $(tr '\n' ' ' <<<"$names_read")"
+  ids=$(grep -o '\$(string\.[^)]*)' "$admx" | sed 's/^$(string\.//; s/)$//' | sort -u)
+  for adml in "$policy"/*/Korvanta.adml; do
+    language=$(basename "$(dirname "$adml")")
+    [ "$(xpath "$adml" '//*[local-name()="stringTable"]/*/@id' | values)" = "$ids" ] &&
+      pass "$language: a text for each of the $(wc -l <<<"$ids") strings the templates refer to, and no other" ||
+      fail "$language: the strings differ from those the templates refer to"
+    [ "$(xpath "$adml" '//*[local-name()="presentationTable"]/*/@id' | values)" = \
+      "$(grep -o '\$(presentation\.[^)]*)' "$admx" | sed 's/^$(presentation\.//; s/)$//' | sort -u)" ] &&
+      pass "$language: a presentation for each the templates refer to" ||
+      fail "$language: the presentations differ from those the templates refer to"
+  done
 }
 
 rm -rf "$work"
@@ -149,6 +205,7 @@ for arch in x86 x64; do
       pass "a downgrade is refused with a message" || fail "no message refusing a downgrade"
   done
 done
+for scope in user machine; do shared_component "$scope"; done
 # The older build the upgrade starts from (the same DLLs, an older version),
 # and a second build of this version, with product codes of its own.
 KORVANTA_SIGN_CERT='' KORVANTA_SIGN_KEY='' KORVANTA_SIGN_PKCS12='' \
@@ -176,6 +233,7 @@ if $runs32; then
 else
   echo "SKIPPED: this machine cannot run 32-bit programs; the x86 packages (in a 32-bit prefix, on 64-bit Windows, side by side) were not tested"
 fi
+policy_templates
 "$WINESERVER" -k </dev/null >/dev/null 2>&1
 echo "Installer packages: $passed passed, $failures failed"
 [ "$failures" -eq 0 ]

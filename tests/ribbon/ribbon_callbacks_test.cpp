@@ -54,15 +54,24 @@ TEST_P(RibbonCallbacks, OtherTagsAreNeverVisible) {
     expectVisible(L"GetVisibleI", L"TabHome", L"二", VARIANT_TRUE);
 }
 
-TEST_P(RibbonCallbacks, EachTabFollowsItsOwnSetting) {
+TEST_P(RibbonCallbacks, EachTabFollowsItsOwnSettingOrItsPolicy) {
+    using korvanta_test::dwordBytes;
     storeSetting(L"TabHome", L"0");
     storeSetting(L"TabView", L"false");  // only "0" hides
     storeSetting(L"TabDeveloper", L"0");
+    // An administrator's preset as a number, and a machine policy over the user's "1".
+    korvanta_test::writeRaw(HKEY_CURRENT_USER, korvanta_test::kSettingsKey, L"TabData", REG_DWORD, dwordBytes(0));
+    storeSetting(L"TabReview", L"1");
+    korvanta_test::writeRaw(HKEY_LOCAL_MACHINE, korvanta_test::kPolicyKey, L"TabReview", REG_DWORD, dwordBytes(0));
     connectAndClearCalls();
     for (const wchar_t* tab : kTabs) {
-        const bool hidden = std::wstring(tab) == L"TabHome" || std::wstring(tab) == L"TabDeveloper";
+        const std::wstring name = tab;
+        const bool hidden = name == L"TabHome" || name == L"TabDeveloper" || name == L"TabData" || name == L"TabReview";
         expectVisible(L"GetVisibleII", tab, L"", hidden ? VARIANT_FALSE : VARIANT_TRUE);
     }
+    // The start leaves the preset as it was.
+    EXPECT_EQ((std::make_pair(DWORD{REG_DWORD}, dwordBytes(0))),
+              korvanta_test::readRaw(HKEY_CURRENT_USER, korvanta_test::kSettingsKey, L"TabData"));
 }
 
 TEST_P(RibbonCallbacks, OtherIdsAreNeverVisibleTabs) {

@@ -48,12 +48,13 @@ protected:
     }
 };
 
-TEST_F(SettingsStore, FirstLoadCreatesTheKeyWithEveryValueShown) {
+TEST_F(SettingsStore, FirstLoadCreatesTheKeyWithEveryValueShownAndNoneEnforced) {
     settings::LoadSettings();
     for (std::size_t i = 0; i < kSettingCount; ++i) {
         SCOPED_TRACE(i);
         expectStored(kSettings[i].name, REG_SZ, kStoredOne);
         EXPECT_EQ(VARIANT_TRUE, SettingFlags[i]);
+        EXPECT_FALSE(settings::SettingEnforced[i]);
         // The text records what was read, which was nothing.
         EXPECT_EQ(L"", SettingTexts[i]);
     }
@@ -77,23 +78,29 @@ TEST_F(SettingsStore, OnlyTheExactTextZeroHidesAndNothingPresentIsRewritten) {
     EXPECT_EQ(L"0 ", SettingTexts[8]);
 }
 
-TEST_F(SettingsStore, EachStoredTypeReadsAsItsTextOrAsMissing) {
+TEST_F(SettingsStore, EachStoredTypeReadsAsItsTextAndIsNeverRewritten) {
     const std::string zeroes(8, '\0');
     const struct {
         const char* what;
         DWORD type;
         std::string bytes;
-        const wchar_t* reads;  // empty: missing, so replaced by "1"
+        const wchar_t* reads;  // only "0" hides
     } kStored[] = {
+        // An administrator's preset of any type is never replaced; what the
+        // store cannot read shows.
         {"empty text", REG_SZ, utf16Bytes(L"", true), L""},
         {"expandable text 0", REG_EXPAND_SZ, text(L"0"), L""},
         {"text list 0", REG_MULTI_SZ, utf16Bytes(std::wstring(L"0\0", 2), true), L""},
-        {"dword 0", REG_DWORD, zeroes.substr(0, 4), L""},
         {"big-endian dword 0", REG_DWORD_BIG_ENDIAN, zeroes.substr(0, 4), L""},
         {"qword 0", REG_QWORD, zeroes, L""},
         {"untyped text 0", REG_NONE, text(L"0"), L""},
+        // A number: 0 hides, any other shows.
+        {"dword 0", REG_DWORD, dwordBytes(0), L"0"},
+        {"dword 1", REG_DWORD, dwordBytes(1), L"1"},
+        {"dword 0xFFFFFFFF", REG_DWORD, dwordBytes(0xFFFFFFFF), L"-1"},
+        {"dword of two bytes", REG_DWORD, zeroes.substr(0, 2), L""},
         // Binary data: its first two bytes as a signed little-endian number,
-        // a missing byte counting as 0; such a value is never missing.
+        // a missing byte counting as 0.
         {"binary, no bytes", REG_BINARY, "", L"0"},
         {"binary 00", REG_BINARY, zeroes.substr(0, 1), L"0"},
         {"binary 01", REG_BINARY, "\x01", L"1"},
@@ -111,11 +118,63 @@ TEST_F(SettingsStore, EachStoredTypeReadsAsItsTextOrAsMissing) {
         settings::LoadSettings();
         EXPECT_EQ(stored.reads, SettingTexts[2]);
         EXPECT_EQ(std::wstring(stored.reads) == L"0" ? VARIANT_FALSE : VARIANT_TRUE, SettingFlags[2]);
-        if (*stored.reads) {
-            expectStored(L"TabHome", stored.type, stored.bytes);
-        } else {
-            expectStored(L"TabHome", REG_SZ, kStoredOne);
+        expectStored(L"TabHome", stored.type, stored.bytes);
+    }
+}
+
+// A display setting's value in force: the machine's policy, then the user's
+// policy, then the user's own value, then the default (shown). A policy value
+// counts only as REG_SZ "0" or "1", or as REG_DWORD 0 or 1.
+TEST_F(SettingsStore, PoliciesOverrideTheUsersValueMachineFirst) {
+    using Value = std::optional<std::pair<DWORD, std::string>>;
+    const Value none;
+    const Value sz0{{REG_SZ, text(L"0")}}, sz1{{REG_SZ, text(L"1")}};
+    const Value dw0{{REG_DWORD, dwordBytes(0)}}, dw1{{REG_DWORD, dwordBytes(1)}};
+    const struct {
+        const char* what;
+        Value machine, user, own;
+        VARIANT_BOOL shown;
+        bool enforced;
+    } kCases[] = {
+        {"nothing: the default", none, none, none, VARIANT_TRUE, false},
+        {"the user's own value", none, none, sz0, VARIANT_FALSE, false},
+        {"the user's policy over the user's value", none, dw1, sz0, VARIANT_TRUE, true},
+        {"the user's text policy", none, sz0, sz1, VARIANT_FALSE, true},
+        {"the machine's policy over the user's", dw0, dw1, sz1, VARIANT_FALSE, true},
+        {"the machine's text policy over the user's", sz1, sz0, sz0, VARIANT_TRUE, true},
+        {"the machine's policy over a missing value", sz0, none, none, VARIANT_FALSE, true},
+        {"an unusable machine policy falls to the user's", Value{{REG_DWORD, dwordBytes(2)}}, dw0, sz1, VARIANT_FALSE, true},
+        {"unusable policies fall to the user's value", Value{{REG_SZ, text(L"00")}}, Value{{REG_EXPAND_SZ, text(L"1")}},
+         sz0, VARIANT_FALSE, false},
+        {"binary policies set nothing", Value{{REG_BINARY, std::string(2, '\0')}}, Value{{REG_SZ, text(L"yes")}}, none,
+         VARIANT_TRUE, false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) deleteTree(root, kPolicyKey);
+        deleteTree(HKEY_CURRENT_USER, kSettingsKey);
+        if (c.machine) writeRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"TabData", c.machine->first, c.machine->second);
+        if (c.user) writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData", c.user->first, c.user->second);
+        if (c.own) store(L"TabData", c.own->first, c.own->second);
+        const auto machineBefore = readRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"TabData");
+        const auto userBefore = readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData");
+
+        settings::LoadSettings();
+        EXPECT_EQ(c.shown, SettingFlags[6]);
+        EXPECT_EQ(c.enforced, settings::SettingEnforced[6]);
+        EXPECT_EQ(c.enforced, settings::AnySettingEnforced());
+        for (std::size_t i = 0; i < kSettingCount; ++i) {
+            if (i != 6) {
+                EXPECT_FALSE(settings::SettingEnforced[i]) << i;
+            }
         }
+        // The user's own value is kept, or gets its default; the policies
+        // are only read.
+        expectStored(L"TabData", c.own ? c.own->first : REG_SZ, c.own ? c.own->second : kStoredOne);
+        EXPECT_EQ(machineBefore, readRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"TabData"));
+        EXPECT_EQ(userBefore, readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData"));
+        EXPECT_EQ(c.machine.has_value(), keyExists(HKEY_LOCAL_MACHINE, kPolicyKey));
+        EXPECT_EQ(c.user.has_value(), keyExists(HKEY_CURRENT_USER, kPolicyKey));
     }
 }
 

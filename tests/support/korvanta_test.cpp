@@ -134,9 +134,13 @@ void deleteTree(HKEY root, const std::wstring& key) {
     RegDeleteKeyW(root, key.c_str());
 }
 
+std::string dwordBytes(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
+
 void KorvantaTest::SetUp() {
     hostsim::takeUnexpectedCalls();
     deleteTree(HKEY_CURRENT_USER, kSettingsKey);
+    deleteTree(HKEY_LOCAL_MACHINE, kPolicyKey);
+    deleteTree(HKEY_CURRENT_USER, kPolicyKey);
 }
 
 void KorvantaTest::TearDown() {

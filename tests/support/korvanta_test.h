@@ -48,9 +48,14 @@ void writeRaw(HKEY root, const std::wstring& key, const wchar_t* name, DWORD typ
 void deleteTree(HKEY root, const std::wstring& key);
 
 inline const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Korvanta\\Excel";
+// Where Group Policy sets them, below HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER.
+inline const std::wstring kPolicyKey = L"Software\\Policies\\Korvanta\\Excel";
 
-// Base fixture: the settings key starts absent, and no fake may have seen an
-// unexpected call by the end of the test.
+// A DWORD as the registry stores it.
+std::string dwordBytes(DWORD value);
+
+// Base fixture: the settings key and both policy keys start absent, and no
+// fake may have seen an unexpected call by the end of the test.
 class KorvantaTest : public testing::Test {
 protected:
     void SetUp() override;

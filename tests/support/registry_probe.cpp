@@ -5,15 +5,15 @@
 
 namespace korvanta_test {
 
-bool keyExists(HKEY root, const std::wstring& key) {
+bool keyExists(HKEY root, const std::wstring& key, REGSAM view) {
     RegKey opened;
-    return RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) == ERROR_SUCCESS;
+    return RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | view, opened.put()) == ERROR_SUCCESS;
 }
 
-DWORD valueCount(HKEY root, const std::wstring& key) {
+DWORD valueCount(HKEY root, const std::wstring& key, REGSAM view) {
     RegKey opened;
     DWORD count = 0;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | view, opened.put()) == ERROR_SUCCESS) {
         RegQueryInfoKeyW(opened.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
                          nullptr, nullptr);
     }

@@ -8,8 +8,10 @@
 
 namespace korvanta_test {
 
-bool keyExists(HKEY root, const std::wstring& key);
+// `view`: 0 for the caller's own view of the registry, or KEY_WOW64_32KEY /
+// KEY_WOW64_64KEY for the other platform's.
+bool keyExists(HKEY root, const std::wstring& key, REGSAM view = 0);
 // The number of values of a key; 0 when it cannot be opened.
-DWORD valueCount(HKEY root, const std::wstring& key);
+DWORD valueCount(HKEY root, const std::wstring& key, REGSAM view = 0);
 
 }  // namespace korvanta_test
