@@ -48,9 +48,10 @@ STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDis
         settings::LoadSettings();
         // The ribbon's texts for the whole session: Office reads the ribbon
         // document once, after this. Office is asked for its language only
-        // when the user chose to follow it, and again for a new Application.
+        // when the user (or a policy) chose to follow it, and again for a new
+        // Application.
         m_officeLanguage.reset();
-        m_language = languageOf(settings::ReadLanguageChoice());
+        m_language = languageOf(settings::ReadLanguageChoice().choice);
         return S_OK;
     });
 }
@@ -179,7 +180,7 @@ HRESULT Connect::showDialog(IRibbonControl** control, Show show) noexcept {
     return comEntry(IID__Connect, [&]() -> HRESULT {
         RETURN_HR_IF_MSG(E_POINTER, !control, kNoVariable);
         // The dialogs follow the stored choice at once, each time they open.
-        return show(MyExcel.get(), languageOf(settings::ReadLanguageChoice()));
+        return show(MyExcel.get(), languageOf(settings::ReadLanguageChoice().choice));
     });
 }
 

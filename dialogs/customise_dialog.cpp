@@ -63,7 +63,11 @@ HRESULT CustomiseDialog::fillLanguages() {
         const LRESULT added = SendMessageW(languages, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text.in(language())));
         if (added == CB_ERR || added == CB_ERRSPACE) return E_OUTOFMEMORY;
     }
-    SendMessageW(languages, CB_SETCURSEL, languageItemOf(settings::ReadLanguageChoice()), 0);
+    const settings::LanguageInForce inForce = settings::ReadLanguageChoice();
+    SendMessageW(languages, CB_SETCURSEL, languageItemOf(inForce.choice), 0);
+    // A policy's language shows as the policy sets it, and cannot be changed.
+    m_languageEnforced = inForce.enforced;
+    EnableWindow(languages, !m_languageEnforced);
     return S_OK;
 }
 
@@ -166,10 +170,10 @@ void CustomiseDialog::store() {
         settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kSettings[i].name,
                                storedText(checked[i]));
     }
-    // Then the language the drop-down shows: the ribbon takes it when Excel
-    // next starts, the dialogs when they next open.
+    // Then the language the drop-down shows, unless a policy sets it: the
+    // ribbon takes it when Excel next starts, the dialogs when they next open.
     const LRESULT item = SendMessageW(control(kLanguageList), CB_GETCURSEL, 0, 0);
-    if (item >= 0 && static_cast<std::size_t>(item) < kLanguageItemCount) {
+    if (!m_languageEnforced && item >= 0 && static_cast<std::size_t>(item) < kLanguageItemCount) {
         settings::WriteLanguageChoice(kLanguageItems[item].choice);
     }
 

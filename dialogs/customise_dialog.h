@@ -26,6 +26,9 @@ private:
     // From the end of load on, the list entries whose check mark a policy
     // sets keep it: no click, key or 全选/全不选 changes them.
     bool m_entriesLocked = false;
+    // A policy sets the language: the drop-down shows it, disabled, and OK
+    // leaves the user's own choice as it was.
+    bool m_languageEnforced = false;
 };
 
 }  // namespace dialogs

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "settings/stored_value.h"
 #include "support/language.h"
 
 namespace settings {
@@ -14,6 +15,11 @@ inline constexpr wchar_t kLanguageValueName[] = L"Language";
 
 // What the value chooses: one of the languages, or the one Office shows.
 enum class LanguageChoice : unsigned char { SimplifiedChinese, TraditionalChinese, English, FollowOffice };
+
+// The texts a Language policy may hold, in the order of LanguageChoice:
+// exactly as the Group Policy template writes them, as REG_SZ.
+inline constexpr const char* kLanguagePolicyTextList[] = {"zh-CN", "zh-TW", "en", "Office"};
+inline constexpr PolicyTexts kLanguagePolicyTexts{kLanguagePolicyTextList, 4};
 
 // "zh-CN", "zh-TW", "en" and "Office" choose, compared without regard to ASCII
 // letter case as language tags are; anything else, the empty text (a missing

@@ -111,7 +111,7 @@ bool AnySettingEnforced() {
     for (const Setting& setting : kSettings) {
         if (policies.choice(setting.name, kFlagPolicyTexts) != kNoPolicy) return true;
     }
-    return false;
+    return policies.choice(kLanguageValueName, kLanguagePolicyTexts) != kNoPolicy;
 }
 
 void LoadSettings() {
@@ -131,8 +131,10 @@ void LoadSettings() {
     }
 }
 
-LanguageChoice ReadLanguageChoice() {
-    return languageChoiceOf(ReadSetting(HKEY_CURRENT_USER, kSettingsSubKey, kLanguageValueName));
+LanguageInForce ReadLanguageChoice() {
+    const int enforced = PolicyKeys().choice(kLanguageValueName, kLanguagePolicyTexts);
+    if (enforced != kNoPolicy) return {static_cast<LanguageChoice>(enforced), true};
+    return {languageChoiceOf(ReadSetting(HKEY_CURRENT_USER, kSettingsSubKey, kLanguageValueName)), false};
 }
 
 void WriteLanguageChoice(LanguageChoice choice) {

@@ -38,7 +38,7 @@ std::wstring ReadValueText(HKEY key, const wchar_t* valueName, LONG* status = nu
 std::wstring ReadSetting(HKEY root, const wchar_t* subKey, const wchar_t* valueName, LONG* status = nullptr);
 // Creates or opens subKey below root and stores text as REG_SZ. Reports nothing.
 void WriteSetting(HKEY root, const wchar_t* subKey, const wchar_t* valueName, const std::wstring& text);
-// Whether a policy sets any of the ten settings now.
+// Whether a policy sets any of the ten settings, or the language, now.
 bool AnySettingEnforced();
 // Rebuilds the tables from the policies (below kPolicySubKey, the machine's
 // first, then the user's) and the user's values, and stores "1" for every
@@ -46,9 +46,15 @@ bool AnySettingEnforced();
 // whatever it holds, and nothing is written below kPolicySubKey.
 void LoadSettings();
 
-// The Language value as the user left it (a missing value chooses Simplified
-// Chinese and is not written), and storing a choice.
-LanguageChoice ReadLanguageChoice();
+// The language chosen now: the machine's Language policy, then the user's,
+// then the user's own value (one that is missing chooses Simplified Chinese
+// and is not written); `enforced` when a policy chose it.
+struct LanguageInForce {
+    LanguageChoice choice;
+    bool enforced;
+};
+LanguageInForce ReadLanguageChoice();
+// Stores the user's own choice.
 void WriteLanguageChoice(LanguageChoice choice);
 
 }  // namespace settings

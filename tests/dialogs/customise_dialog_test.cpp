@@ -304,17 +304,22 @@ TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonOnce) {
     }));
 }
 
-// What a policy sets shows in its state and disabled, under one line saying
-// that the administrator set it; OK stores only what the user may choose.
+// What a policy sets, the language included, shows in its state and disabled,
+// under one line saying that the administrator set it; OK stores only what
+// the user may choose.
 TEST_F(CustomiseDialogTest, ChoicesThatAPolicySetsShowDisabledAndOkLeavesThemAlone) {
     storeAll(L"1");
     store(L"TabData", L"0");
     writeRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"ShowRecentFiles", REG_DWORD, dwordBytes(0));
     writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome", REG_SZ, utf16Bytes(L"0", true));
     writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData", REG_DWORD, dwordBytes(1));
+    // The language too: the user chose Traditional Chinese, a policy English.
+    store(L"Language", L"zh-TW");
+    writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"Language", REG_SZ, utf16Bytes(L"en", true));
     const auto policies = [] {
         return std::vector{readRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"ShowRecentFiles"),
-                           readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome"), readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData")};
+                           readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome"), readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData"),
+                           readRaw(HKEY_CURRENT_USER, kPolicyKey, L"Language")};
     };
     const auto policiesBefore = policies();
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
@@ -330,6 +335,9 @@ TEST_F(CustomiseDialogTest, ChoicesThatAPolicySetsShowDisabledAndOkLeavesThemAlo
         EXPECT_EQ(expected, shownChecks(dialog));
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kCheckAll)));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kCheckRce)));
+        HWND languages = GetDlgItem(dialog, kLanguageList);
+        EXPECT_EQ(3, SendMessageW(languages, CB_GETCURSEL, 0, 0));  // English
+        EXPECT_FALSE(IsWindowEnabled(languages));
         // 全不选 and 全选 pass over the entries a policy sets.
         SendMessageW(GetDlgItem(dialog, kCommandUnCheckAll), BM_CLICK, 0, 0);
         EXPECT_EQ((std::vector<bool>{true, false, false, false, false, false, true, false, false, false}), shownChecks(dialog));
@@ -340,7 +348,7 @@ TEST_F(CustomiseDialogTest, ChoicesThatAPolicySetsShowDisabledAndOkLeavesThemAlo
     }));
     // The user's own values of ShowRecentFiles, TabHome and TabData are as
     // they were; SettingFlags holds the policies' states.
-    EXPECT_EQ(texts({L"0", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1", L"1"}, L"zh-CN"), storedTexts());
+    EXPECT_EQ(texts({L"0", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1", L"1"}, L"zh-TW"), storedTexts());
     EXPECT_EQ((std::vector<VARIANT_BOOL>{F, F, F, T, T, T, T, T, T, T}), flags());
     EXPECT_EQ(policiesBefore, policies());
     EXPECT_EQ(1u, invalidations());

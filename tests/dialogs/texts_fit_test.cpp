@@ -208,10 +208,12 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Languages, TextsFit, testing::ValuesIn(kLanguages), korvanta_test::languageName);
 
 TEST_P(TextsFit, InTheCustomisationDialog) {
-    // The drop-down shows an item of every kind: following Office (item 0) is
-    // measured with the others from its list.
+    // A policy makes it show every text it has, the administrator's line too;
+    // the drop-down's items are measured from its list.
+    korvanta_test::writeRaw(HKEY_CURRENT_USER, korvanta_test::kPolicyKey, L"TabHome", REG_DWORD,
+                            korvanta_test::dwordBytes(1));
     dialogs::CustomiseDialog dialog;
-    expectFitAtEachDpi(dialog, layout::kCustomiseDialog);
+    expectFitAtEachDpi(dialog, layout::kCustomiseDialogWithPolicyNote);
 }
 
 TEST_P(TextsFit, InTheAboutDialog) {

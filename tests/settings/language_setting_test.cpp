@@ -49,6 +49,11 @@ TEST(LanguageSetting, StoredTextsChooseAndEverythingElseIsSimplifiedChinese) {
     }
     EXPECT_STREQ(L"zh-CN", settings::storedTextOf(LanguageChoice::SimplifiedChinese));
     EXPECT_STREQ(L"Office", settings::storedTextOf(LanguageChoice::FollowOffice));
+    // A policy holds the same four texts, in the order of the choices.
+    for (std::size_t i = 0; i < settings::kLanguagePolicyTexts.count; ++i) {
+        const std::string policy = settings::kLanguagePolicyTexts.texts[i];
+        EXPECT_EQ(std::wstring(policy.begin(), policy.end()), settings::storedTextOf(static_cast<LanguageChoice>(i)));
+    }
 }
 
 TEST(LanguageSetting, OfficesChineseInterfacesAndEveryOther) {
