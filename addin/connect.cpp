@@ -2,6 +2,7 @@
 #include "addin/connect.h"
 
 #include "dialogs/dialog_actions.h"
+#include "host/excel.h"
 #include "ribbon/customui_document.h"
 #include "ribbon/ribbon_callbacks.h"
 #include "host/ribbon_object.h"
@@ -45,6 +46,12 @@ STDMETHODIMP Connect::OnConnection(IDispatch* Application, ext_ConnectMode, IDis
                              L"The host is not Excel, or its events cannot be subscribed to");
         // Excel's window is looked for when a dialog opens, not here.
         settings::LoadSettings();
+        // The ribbon's texts for the whole session: Office reads the ribbon
+        // document once, after this. Office is asked for its language only
+        // when the user (or a policy) chose to follow it, and again for a new
+        // Application.
+        m_officeLanguage.reset();
+        m_language = languageOf(settings::ReadLanguageChoice().choice);
         return S_OK;
     });
 }
@@ -68,6 +75,21 @@ STDMETHODIMP Connect::OnBeginShutdown(SAFEARRAY**) noexcept {
     // Excel is closing: a dialog that still shows ends as Cancel.
     dialogs::endShowingDialog();
     return S_OK;
+}
+
+Language Connect::languageOf(settings::LanguageChoice choice) {
+    if (choice == settings::LanguageChoice::FollowOffice && !m_officeLanguage) {
+        long lcid = 0;
+        if (SUCCEEDED(excel::userInterfaceLanguage(MyExcel.get(), lcid))) {
+            m_officeLanguage = settings::languageOfOfficeUi(lcid);
+        } else {
+            // An Office that cannot say leaves Simplified Chinese, and is asked
+            // again when next needed. Its failure is not the caller's: the
+            // error object the read left on the thread goes with it.
+            SetErrorInfo(0, nullptr);
+        }
+    }
+    return settings::languageOf(choice, m_officeLanguage);
 }
 
 // ---- Workbook events ----
@@ -110,7 +132,7 @@ STDMETHODIMP Connect::GetCustomUI(BSTR, BSTR* RibbonXml) noexcept {
 STDMETHODIMP Connect::GetRibbonXML(BSTR* result) noexcept {
     return comEntry(IID__Connect, [&]() -> HRESULT {
         RETURN_HR_IF_MSG(E_POINTER, !result, L"No place for the ribbon document");
-        *result = Bstr::copyOf(ribbon::customUiDocument()).release();
+        *result = Bstr::copyOf(ribbon::customUiDocument(m_language)).release();
         RETURN_HR_IF_MSG(E_OUTOFMEMORY, !*result, L"Out of memory for the ribbon document");
         return S_OK;
     });
@@ -134,11 +156,11 @@ STDMETHODIMP Connect::GetVisibleII(IRibbonControl** Control, VARIANT_BOOL* resul
 }
 
 STDMETHODIMP Connect::GetLabel(IRibbonControl* Control, BSTR* result) noexcept {
-    return comEntry(IID__Connect, [&] { return ribbon::labelOf(Control, result); });
+    return comEntry(IID__Connect, [&] { return ribbon::labelOf(Control, m_language, result); });
 }
 
 STDMETHODIMP Connect::rxKorvanta_get(IRibbonControl* Control, BSTR* result) noexcept {
-    return comEntry(IID__Connect, [&] { return ribbon::menuContent(Control, MyExcel.get(), m_recentFiles, result); });
+    return comEntry(IID__Connect, [&] { return ribbon::menuContent(Control, MyExcel.get(), m_recentFiles, m_language, result); });
 }
 
 STDMETHODIMP Connect::OpenFile(IRibbonControl** Control) noexcept {
@@ -157,7 +179,8 @@ HRESULT Connect::showDialog(IRibbonControl** control, Show show) noexcept {
     const ComPtr<_Connect> alive(this);
     return comEntry(IID__Connect, [&]() -> HRESULT {
         RETURN_HR_IF_MSG(E_POINTER, !control, kNoVariable);
-        return show(MyExcel.get());
+        // The dialogs follow the stored choice at once, each time they open.
+        return show(MyExcel.get(), languageOf(settings::ReadLanguageChoice().choice));
     });
 }
 

@@ -5,9 +5,12 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "host/app_events.h"
 #include "addin/korvanta.h"
 #include "ribbon/menu_content.h"
+#include "settings/language_setting.h"
 #include "support/com_object.h"
 #include "support/dispatch.h"
 
@@ -49,6 +52,9 @@ private:
     HRESULT MyExcel_WorkbookOpen(IDispatch* Wb) noexcept override;
     HRESULT MyExcel_WorkbookBeforeSave(IDispatch* Wb, VARIANT_BOOL SaveAsUI, VARIANT_BOOL* Cancel) noexcept override;
     HRESULT invalidateFileMenus();
+    // The language a choice gives: following Office, Office's, asked the first
+    // time it is needed; Simplified Chinese while Office cannot say.
+    Language languageOf(settings::LanguageChoice choice);
 
     // IDispatch of each interface, answered by DispatchAs from these
     // (connect_dispatch.cpp): the members of interface Itf, and the type
@@ -65,6 +71,11 @@ private:
 
     EventBoundApplication MyExcel;
     ribbon::RecentFiles m_recentFiles;
+    // The language of the ribbon's own texts, chosen at connection for the
+    // whole session: Office reads the ribbon document only once.
+    Language m_language = Language::SimplifiedChinese;
+    // Office's user-interface language, once this connection's Office has told it.
+    std::optional<Language> m_officeLanguage;
     ComPtr<ITypeLib> m_typeLibrary;
 };
 

@@ -216,7 +216,7 @@ int main(int argc, char** argv) {
             extension->GetCustomUI(ribbonId.get(), &document);
             SysFreeString(document);
         });
-        const UINT customUiLength = static_cast<UINT>(ribbon::customUiDocument().size());
+        const UINT customUiLength = static_cast<UINT>(ribbon::customUiDocument(Language::SimplifiedChinese).size());
         row("GetCustomUI (vtable)", customUi, allocationFloor(customUiLength), "SysAllocStringLen", 3);
 
         OfficeCall editMenu(addin.get(), L"rxKorvanta_get", edit.get());

@@ -1,6 +1,7 @@
 // The customisation dialog: load shows the choices in force (those that a
-// policy sets disabled), OK stores every choice the user may make and
-// refreshes the ribbon, Cancel and the close box store nothing.
+// policy sets disabled), OK stores every choice the user may make, the
+// language among them, and refreshes the ribbon; Cancel and the close box
+// store nothing.
 #include "dialogs/customise_dialog.h"
 
 #include <commctrl.h>
@@ -9,6 +10,7 @@
 #include "dialogs/choices.h"
 #include "host/ribbon_object.h"
 #include "settings/settings_store.h"
+#include "support/hresult.h"
 
 namespace dialogs {
 
@@ -28,7 +30,7 @@ HRESULT CustomiseDialog::onLoad() {
         LVITEMW entry{};
         entry.mask = LVIF_TEXT;
         entry.iItem = static_cast<int>(k);
-        entry.pszText = const_cast<wchar_t*>(settings::kSettings[settings::kFirstTab + k].dialogEntry);
+        entry.pszText = const_cast<wchar_t*>(kTabEntries[k].in(language()));
         if (SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry)) != static_cast<LRESULT>(k)) {
             return E_OUTOFMEMORY;
         }
@@ -43,6 +45,8 @@ HRESULT CustomiseDialog::onLoad() {
     }
     lockEnforcedChoices();
 
+    RETURN_IF_FAILED(fillLanguages());
+
     // Enter presses 确定 wherever the focus is but on another push button, as
     // in every Windows dialog; Esc is 取消 (onCommand). The focus starts on
     // the first choice the user may change.
@@ -50,6 +54,20 @@ HRESULT CustomiseDialog::onLoad() {
     HWND first = control(kCheckAll);
     if (!IsWindowEnabled(first)) first = GetNextDlgTabItem(window(), first, FALSE);
     SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    return S_OK;
+}
+
+HRESULT CustomiseDialog::fillLanguages() {
+    HWND languages = control(kLanguageList);
+    for (const LanguageItem& item : kLanguageItems) {
+        const LRESULT added = SendMessageW(languages, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text.in(language())));
+        if (added == CB_ERR || added == CB_ERRSPACE) return E_OUTOFMEMORY;
+    }
+    const settings::LanguageInForce inForce = settings::ReadLanguageChoice();
+    SendMessageW(languages, CB_SETCURSEL, languageItemOf(inForce.choice), 0);
+    // A policy's language shows as the policy sets it, and cannot be changed.
+    m_languageEnforced = inForce.enforced;
+    EnableWindow(languages, !m_languageEnforced);
     return S_OK;
 }
 
@@ -151,6 +169,12 @@ void CustomiseDialog::store() {
         settings::SettingFlags[i] = checked[i] ? VARIANT_TRUE : VARIANT_FALSE;
         settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kSettings[i].name,
                                storedText(checked[i]));
+    }
+    // Then the language the drop-down shows, unless a policy sets it: the
+    // ribbon takes it when Excel next starts, the dialogs when they next open.
+    const LRESULT item = SendMessageW(control(kLanguageList), CB_GETCURSEL, 0, 0);
+    if (!m_languageEnforced && item >= 0 && static_cast<std::size_t>(item) < kLanguageItemCount) {
+        settings::WriteLanguageChoice(kLanguageItems[item].choice);
     }
 
     // The whole ribbon asks its callbacks again. Without a ribbon (Office never

@@ -1,5 +1,6 @@
 // The customisation dialog `custom`: which built-in tabs, whether the combined
-// menu and whether the recent files are shown.
+// menu and whether the recent files are shown, and the language of Korvanta's
+// own texts.
 #pragma once
 #include "dialogs/modal_dialog.h"
 
@@ -16,6 +17,7 @@ private:
     HRESULT onDpiChanged() override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
+    HRESULT fillLanguages();
     void fillListWidth() noexcept;
     void checkAllTabs(bool checked) noexcept;
     void lockEnforcedChoices() noexcept;
@@ -24,6 +26,9 @@ private:
     // From the end of load on, the list entries whose check mark a policy
     // sets keep it: no click, key or 全选/全不选 changes them.
     bool m_entriesLocked = false;
+    // A policy sets the language: the drop-down shows it, disabled, and OK
+    // leaves the user's own choice as it was.
+    bool m_languageEnforced = false;
 };
 
 }  // namespace dialogs

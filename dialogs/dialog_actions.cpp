@@ -30,7 +30,7 @@ public:
 };
 
 template <class Dialog>
-HRESULT openDialog(IDispatch* excelApplication, const wchar_t* failure) {
+HRESULT openDialog(IDispatch* excelApplication, Language language, const wchar_t* failure) {
     // A second click while a dialog shows (Office delivers it through the
     // dialog's own loop) would start a modal loop inside the first, and the
     // first click's call would not return until the second dialog closed.
@@ -49,6 +49,7 @@ HRESULT openDialog(IDispatch* excelApplication, const wchar_t* failure) {
     // Looked up now, not at connection: Excel 2013 and later open and close a
     // window per workbook while they run.
     dialog->setOwnerWindow(excel::dialogOwner(excelApplication));
+    dialog->setLanguage(language);
     const Showing showing(*dialog);
     RETURN_IF_FAILED_MSG(dialog->showModal(), failure);
     return S_OK;
@@ -56,12 +57,12 @@ HRESULT openDialog(IDispatch* excelApplication, const wchar_t* failure) {
 
 }  // namespace
 
-HRESULT showCustomiseDialog(IDispatch* excelApplication) {
-    return openDialog<CustomiseDialog>(excelApplication, L"The customisation dialog could not be shown");
+HRESULT showCustomiseDialog(IDispatch* excelApplication, Language language) {
+    return openDialog<CustomiseDialog>(excelApplication, language, L"The customisation dialog could not be shown");
 }
 
-HRESULT showAboutDialog(IDispatch* excelApplication) {
-    return openDialog<AboutDialog>(excelApplication, L"The About dialog could not be shown");
+HRESULT showAboutDialog(IDispatch* excelApplication, Language language) {
+    return openDialog<AboutDialog>(excelApplication, language, L"The About dialog could not be shown");
 }
 
 void endShowingDialog() noexcept {

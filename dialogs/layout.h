@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "support/language.h"
+
 namespace dialogs::layout {
 
 // Twips are 1/1440 inch; the dialogs were drawn on a 96 DPI screen, where 15
@@ -45,7 +47,7 @@ struct FontSpec {
     int charset;
 };
 
-enum class ControlKind { GroupBox, CheckBox, CheckList, PushButton, Label, Link, Picture };
+enum class ControlKind { GroupBox, CheckBox, CheckList, DropDownList, PushButton, Label, Link, Picture };
 
 // Where a control's text colour comes from.
 enum class TextColour { System, Custom };
@@ -53,7 +55,9 @@ enum class TextColour { System, Custom };
 struct ControlSpec {
     int id;  // the control id of its window
     ControlKind kind;
-    const wchar_t* text;  // nullptr: no text
+    Translation text;  // Translation::none(): no text
+    // A drop-down list's box holds its list when dropped down; closed, it is
+    // as tall as its font makes it.
     TwipsRect box;
     int tabIndex;  // the order in which focus visits the controls
     const FontSpec* font;  // nullptr: the dialog's font
@@ -80,7 +84,7 @@ struct LineSpec {
 enum class Background { ButtonFace, HighlightText };
 
 struct DialogSpec {
-    const wchar_t* caption;
+    Translation caption;
     int clientWidth;  // twips
     int clientHeight;  // twips
     const FontSpec* font;
@@ -134,8 +138,12 @@ inline constexpr int kCommandOk = 107;
 inline constexpr int kCommandCancel = 108;
 // The line saying that an administrator set some choices.
 inline constexpr int kPolicyNote = 109;
-// The list's entries are the tab settings' dialog entries, in settings order
-// (settings/settings_table.h).
+// The language of Korvanta's texts, in a frame of its own right of the first
+// two: the drop-down and a note that the ribbon changes at the next start.
+inline constexpr int kFrameLanguage = 110;
+inline constexpr int kLanguageList = 111;
+inline constexpr int kLanguageNote = 112;
+// The list's entries and the drop-down's items are in dialogs/choices.h.
 }  // namespace customise
 
 extern const DialogSpec kCustomiseDialog;

@@ -79,6 +79,8 @@ WindowKind windowKind(layout::ControlKind kind) noexcept {
         // entries in insertion order, and draws a check box before each.
         return {WC_LISTVIEWW, LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_GROUP,
                 WS_EX_CLIENTEDGE};
+    case layout::ControlKind::DropDownList:
+        return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 0};
     case layout::ControlKind::PushButton:
         return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
     case layout::ControlKind::Label:
@@ -131,6 +133,8 @@ void ModalDialog::setOwnerWindow(HWND owner) noexcept { m_ownerWindow = owner; }
 
 void ModalDialog::setLayoutDpi(int dpi) noexcept { m_requestedDpi = dpi; }
 
+void ModalDialog::setLanguage(Language language) noexcept { m_language = language; }
+
 // Exceptions (out of memory while building the template) reach the add-in
 // object's entry, which stops them.
 HRESULT ModalDialog::showModal() {
@@ -145,7 +149,7 @@ HRESULT ModalDialog::showModal() {
     InitCommonControlsEx(&controls);
     controls.dwICC = ICC_LINK_CLASS;
     InitCommonControlsEx(&controls);
-    const std::vector<WORD> dialog = dialogTemplate(m_design.caption);
+    const std::vector<WORD> dialog = dialogTemplate(m_design.caption.in(m_language));
 
     // The dialog is created owned by a hidden window of its own, so that it
     // stays out of the taskbar even when no owner window was given; load
@@ -345,7 +349,7 @@ HRESULT ModalDialog::createControls() {
                                    box.top, box.width(), box.height(), m_window,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), module::instance(), nullptr);
         };
-        const wchar_t* text = control.text ? control.text : L"";
+        const wchar_t* text = control.text.in(m_language) ? control.text.in(m_language) : L"";
         HWND child = nullptr;
         if (control.kind == layout::ControlKind::Link) {
             // A SysLink shows the marked-up part of its text as the link.

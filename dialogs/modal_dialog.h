@@ -25,6 +25,8 @@ public:
     // The DPI the layout is converted at; 0, the default, takes that of the
     // owner's monitor.
     void setLayoutDpi(int dpi) noexcept;
+    // The language of its texts; Simplified Chinese unless set.
+    void setLanguage(Language language) noexcept;
     // Whether high contrast is on; the default asks Windows (SPI_GETHIGHCONTRAST).
     using HighContrastQuery = bool (*)() noexcept;
     void setHighContrastQuery(HighContrastQuery query) noexcept { m_highContrastQuery = query; }
@@ -65,6 +67,7 @@ protected:
     HWND window() const noexcept { return m_window; }
     HWND control(int id) const noexcept { return GetDlgItem(m_window, id); }
     int dpi() const noexcept { return m_dpi; }
+    Language language() const noexcept { return m_language; }
     bool highContrast() const noexcept { return m_highContrast; }
     const layout::DialogSpec& design() const noexcept { return m_design; }
     layout::PixelRect pixels(const layout::TwipsRect& box) const noexcept { return layout::toPixels(box, m_dpi); }
@@ -94,6 +97,7 @@ private:
     HWND m_ownerWindow = nullptr;
     HWND m_previousOwner = nullptr;
     int m_requestedDpi = 0;
+    Language m_language = Language::SimplifiedChinese;
     int m_dpi = layout::kDesignDpi;
     HighContrastQuery m_highContrastQuery;
     bool m_highContrast = false;

@@ -25,11 +25,12 @@ HRESULT getObject(IDispatch* target, DISPID member, VARIANT* arguments, UINT arg
 }
 
 // A property read as automation would coerce it into `type`.
-HRESULT getProperty(IDispatch* target, DISPID member, VARTYPE type, Variant& out, const wchar_t* what) noexcept {
+HRESULT getProperty(IDispatch* target, DISPID member, VARTYPE type, Variant& out, const wchar_t* what,
+                    VARIANT* arguments = nullptr, UINT argumentCount = 0) noexcept {
     RETURN_HR_IF_MSG(E_POINTER, !target, what);
     std::wstring detail;
     Variant result;
-    HRESULT hr = callDispatch(target, member, DISPATCH_PROPERTYGET, nullptr, 0, result.put(), detail);
+    HRESULT hr = callDispatch(target, member, DISPATCH_PROPERTYGET, arguments, argumentCount, result.put(), detail);
     if (FAILED(hr)) return reportFailure(hr, what, detail);
     hr = VariantChangeType(out.put(), result.get(), 0, type);
     if (FAILED(hr)) return reportFailure(hr, what);
@@ -58,6 +59,20 @@ HRESULT windowHandle(IDispatch* application, HWND& out) noexcept {
     Variant handle;
     RETURN_IF_FAILED(getProperty(application, kHwnd, VT_I4, handle, L"Excel's window could not be read"));
     out = static_cast<HWND>(LongToHandle(handle->lVal));
+    return S_OK;
+}
+
+HRESULT userInterfaceLanguage(IDispatch* application, long& lcid) noexcept {
+    lcid = 0;
+    const wchar_t* what = L"Office's user-interface language could not be read";
+    ComPtr<IDispatch> languageSettings;
+    RETURN_IF_FAILED(getObject(application, kLanguageSettings, nullptr, 0, languageSettings, what));
+    VARIANT id;
+    id.vt = VT_I4;
+    id.lVal = kMsoLanguageIdUi;
+    Variant value;
+    RETURN_IF_FAILED(getProperty(languageSettings.get(), kLanguageId, VT_I4, value, what, &id, 1));
+    lcid = value->lVal;
     return S_OK;
 }
 

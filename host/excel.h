@@ -15,6 +15,11 @@ inline constexpr DISPID kApplication = 0x94;
 inline constexpr DISPID kRecentFiles = 0x4B2;
 inline constexpr DISPID kWorkbooks = 0x23C;
 inline constexpr DISPID kHwnd = 0x79E;
+inline constexpr DISPID kLanguageSettings = 0x709;
+// Office's LanguageSettings: LanguageID(Id), where msoLanguageIDUI asks for the
+// language of Office's user interface.
+inline constexpr DISPID kLanguageId = 1;
+inline constexpr long kMsoLanguageIdUi = 2;
 // RecentFiles, RecentFile, Workbooks
 inline constexpr DISPID kCount = 0x76;
 inline constexpr DISPID kItem = 0xAA;
@@ -28,6 +33,9 @@ HRESULT caption(IDispatch* application, Bstr& out) noexcept;
 // Application.Hwnd: from Excel 2013 on the active workbook's window, before
 // that Excel's main window.
 HRESULT windowHandle(IDispatch* application, HWND& out) noexcept;
+// Application.LanguageSettings.LanguageID(msoLanguageIDUI): the LCID of the
+// language Office shows its user interface in.
+HRESULT userInterfaceLanguage(IDispatch* application, long& lcid) noexcept;
 HRESULT application(IDispatch* application, ComPtr<IDispatch>& out) noexcept;
 HRESULT recentFiles(IDispatch* application, ComPtr<IDispatch>& out) noexcept;
 // The collection's Count as Excel reports it, widened so that no count wraps.

@@ -4,6 +4,7 @@
 // recent file, the workbook events, both dialogs (with the windows that own
 // them and those they keep from input), and finally a clean disconnection.
 // Usage: korvanta-demo.exe [--installed | <path of Korvanta.dll>] [--excel 2007|365]
+//                          [--language zh-CN|zh-TW|en|Office]
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -116,6 +117,13 @@ void afterDialog(const FakeExcelApplication& excel) {
         L"; active: " + (GetActiveWindow() ? describe(GetActiveWindow()) : L"none") + L"\n");
 }
 
+// The label of the element with id `id` in a ribbon document.
+std::wstring labelIn(const std::wstring& document, const std::wstring& id) {
+    const std::size_t element = document.find(L"id=\"" + id + L"\"");
+    const std::size_t start = document.find(L"label=\"", element) + 7;
+    return element == std::wstring::npos ? id : document.substr(start, document.find(L'"', start) - start);
+}
+
 // What the customisation dialog shows, as the user reads it.
 std::wstring readCustomiseDialog(HWND dialog) {
     namespace ids = dialogs::layout::customise;
@@ -129,6 +137,11 @@ std::wstring readCustomiseDialog(HWND dialog) {
     for (int entry = 0; entry < listCount(list); ++entry) {
         text += L"    " + checkMark(listChecked(list, entry)) + L" " + listText(list, entry) + L"\n";
     }
+    const HWND languages = GetDlgItem(dialog, ids::kLanguageList);
+    const int chosen = static_cast<int>(SendMessageW(languages, CB_GETCURSEL, 0, 0));
+    text += L"  " + textOf(GetDlgItem(dialog, ids::kFrameLanguage)) + L": [" + comboText(languages, chosen) + L" \u25BE] of";
+    for (int item = 0; item < SendMessageW(languages, CB_GETCOUNT, 0, 0); ++item) text += L" \u201C" + comboText(languages, item) + L"\u201D";
+    text += L"\n    " + textOf(GetDlgItem(dialog, ids::kLanguageNote)) + L"\n";
     text += L"  buttons:";
     for (int id : {ids::kCommandCheckAll, ids::kCommandUnCheckAll, ids::kCommandOk, ids::kCommandCancel}) {
         text += L" [" + textOf(GetDlgItem(dialog, id)) + L"]";
@@ -150,14 +163,19 @@ int wmain(int argc, wchar_t** argv) {
     bool installed = false;
     std::wstring dllPath = L"Korvanta.dll";
     ExcelPersona persona = ExcelPersona::Excel2007;
+    // "--language": the user's choice, stored before Excel starts; none by default.
+    const wchar_t* language = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::wstring argument = argv[i];
         if (argument == L"--installed") {
             installed = true;
+        } else if (argument == L"--language" && i + 1 < argc && settings::choosesLanguage(argv[i + 1])) {
+            language = argv[++i];
         } else if (argument == L"--excel" && i + 1 < argc && (argv[i + 1] == std::wstring(L"2007") || argv[i + 1] == std::wstring(L"365"))) {
             persona = argv[++i] == std::wstring(L"365") ? ExcelPersona::Excel365 : ExcelPersona::Excel2007;
         } else if (argument.rfind(L"--", 0) == 0) {
-            say(L"usage: korvanta-demo.exe [--installed | <path of Korvanta.dll>] [--excel 2007|365]\n");
+            say(L"usage: korvanta-demo.exe [--installed | <path of Korvanta.dll>] [--excel 2007|365] "
+                L"[--language zh-CN|zh-TW|en|Office]\n");
             return 2;
         } else {
             dllPath = argument;
@@ -199,8 +217,16 @@ int wmain(int argc, wchar_t** argv) {
     // A user who once hid the Developer tab; everything else is new.
     SHDeleteKeyW(HKEY_CURRENT_USER, settings::kSettingsSubKey);
     settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, L"TabDeveloper", L"0");
+    if (language) settings::WriteSetting(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kLanguageValueName, language);
     ComPtr<FakeExcelApplication> excel;
     excel.attach(new FakeExcelApplication(persona));
+    // Following Office, the simulated Office is one of Taiwan.
+    excel->userInterfaceLcid = 1028;
+    const settings::LanguageChoice choice = settings::languageChoiceOf(language ? language : L"");
+    const Language shown = settings::languageOf(choice, settings::languageOfOfficeUi(excel->userInterfaceLcid));
+    say(L"Language = " + std::wstring(language ? language : L"(none: Simplified Chinese)") +
+        (choice == settings::LanguageChoice::FollowOffice ? L", following Office, whose user interface is LCID 1028 (Taiwan)" : L"") +
+        L"\n");
     if (excel2007) {
         excel->recentFiles = {L"C:\\Reports\\Q3 Sales & Costs.xlsx", L"\\\\fileserver\\finance\\Budget 2008.xls",
                               L"D:\\Data\\<draft> plan.xlsx", L"notes.xls", L"C:\\Old\\archive.xls"};
@@ -236,6 +262,7 @@ int wmain(int argc, wchar_t** argv) {
     for (const settings::Setting& setting : settings::kSettings) {
         say(L"  " + std::wstring(setting.name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, setting.name) + L"\n");
     }
+    say(L"  Language = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kLanguageValueName) + L"\n");
 
     heading(L"Office loads the ribbon");
     ComPtr<IRibbonExtensibility> ribbonExtensibility;
@@ -254,13 +281,13 @@ int wmain(int argc, wchar_t** argv) {
     say(tree ? view.showDocument(*tree) : L"The document is not XML: " + error + L"\n");
 
     heading(L"The user opens each legacy menu");
-    const wchar_t* menus[][3] = {
-        {L"rxMenu_wenjian", L"File", L"文件"},   {L"rxMenu_bianji", L"Edit", L"编辑"},    {L"rxMenu_shitu", L"View", L"视图"},
-        {L"rxMenu_charu", L"Insert", L"插入"},   {L"rxMenu_geshi", L"Format", L"格式"},   {L"rxMenu_gongju", L"Tools", L"工具"},
-        {L"rxMenu_shuju", L"Date", L"数据"},     {L"rxMenu_chuangkou", L"Windows", L"窗口"}, {L"rxMenu_bangzhu", L"Help", L"帮助"},
+    const wchar_t* menus[][2] = {
+        {L"rxMenu_wenjian", L"File"},   {L"rxMenu_bianji", L"Edit"},    {L"rxMenu_shitu", L"View"},
+        {L"rxMenu_charu", L"Insert"},   {L"rxMenu_geshi", L"Format"},   {L"rxMenu_gongju", L"Tools"},
+        {L"rxMenu_shuju", L"Date"},     {L"rxMenu_chuangkou", L"Windows"}, {L"rxMenu_bangzhu", L"Help"},
     };
     for (const auto& menu : menus) {
-        say(std::wstring(L"\n") + menu[2] + L" (" + menu[0] + L", tag " + menu[1] + L"):\n");
+        say(L"\n" + labelIn(customUi, menu[0]) + L" (" + menu[0] + L", tag " + menu[1] + L"):\n");
         say(view.showMenu(menu[0], menu[1], 1));
     }
 
@@ -290,7 +317,7 @@ int wmain(int argc, wchar_t** argv) {
     for (const std::wstring& call : ribbonUi->calls) say(L"  " + call + L"\n");
     say(L"The File menu, rebuilt on its next opening:\n" + view.showMenu(L"rxMenu_wenjian", L"File", 1));
 
-    heading(L"The user chooses 帮助 > 自定义... (CustomMenu)");
+    heading(L"The user chooses the Help menu's Customise item, Dizhi (CustomMenu)");
     ribbonUi->calls.clear();
     const DWORD excelThread = GetCurrentThreadId();
     std::wstring seen;
@@ -298,14 +325,14 @@ int wmain(int argc, wchar_t** argv) {
         [&] { return callCallback(addin.get(), L"CustomMenu", makeControl(L"Dizhi").get()).hr; },
         [&] {
             namespace ids = dialogs::layout::customise;
-            const HWND dialog = waitForDialog(L"自定义");
+            const HWND dialog = waitForDialog(dialogs::layout::kCustomiseDialog.caption.in(shown));
             if (!dialog) {
                 seen = L"  No dialog appeared.\n";
                 return;
             }
             seen += L"Dialog \u201C" + textOf(dialog) + L"\u201D:\n" + ownerAndDisabled(dialog, excelThread);
             seen += readCustomiseDialog(dialog);
-            seen += L"The user shows the Developer tab again, hides the Review tab and the recent files, and clicks 确定:\n";
+            seen += L"The user shows the Developer tab again, hides the Review tab and the recent files, and clicks OK:\n";
             const HWND list = GetDlgItem(dialog, ids::kListBuiltin);
             setListCheck(list, 7, true);
             setListCheck(list, 5, false);
@@ -321,6 +348,7 @@ int wmain(int argc, wchar_t** argv) {
     for (const settings::Setting& setting : settings::kSettings) {
         say(L"  " + std::wstring(setting.name) + L" = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, setting.name) + L"\n");
     }
+    say(L"  Language = " + registryText(HKEY_CURRENT_USER, settings::kSettingsSubKey, settings::kLanguageValueName) + L"\n");
     say(L"Office asks the callbacks again:\n");
     if (tree) {
         const std::wstring tabs = view.showDocument(*tree);
@@ -335,13 +363,13 @@ int wmain(int argc, wchar_t** argv) {
         start = end + 1;
     }
 
-    heading(L"The user chooses 帮助 > 关于Korvanta(&A) (AboutMenu)");
+    heading(L"The user chooses the Help menu's About item, AboutMe (AboutMenu)");
     seen.clear();
     const HRESULT about = showWhile(
         [&] { return callCallback(addin.get(), L"AboutMenu", makeControl(L"AboutMe").get()).hr; },
         [&] {
             namespace ids = dialogs::layout::about;
-            const HWND dialog = waitForDialog(L"关于Korvanta");
+            const HWND dialog = waitForDialog(dialogs::layout::kAboutDialog.caption.in(shown));
             if (!dialog) {
                 seen = L"  No dialog appeared.\n";
                 return;

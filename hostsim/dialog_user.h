@@ -56,5 +56,7 @@ void clickCloseBox(HWND dialog);
 int listCount(HWND list);
 std::wstring listText(HWND list, int index);
 bool listChecked(HWND list, int index);
+// An item of a combo box's list.
+std::wstring comboText(HWND comboBox, int index);
 
 }  // namespace hostsim

@@ -153,6 +153,31 @@ private:
     }
 };
 
+// Office's LanguageSettings: LanguageID(Id) answers the user-interface
+// language's LCID for msoLanguageIDUI and Office's own English for the others.
+class FakeLanguageSettings final : public FakeChild<IDispatch> {
+public:
+    explicit FakeLanguageSettings(FakeExcelApplication& excel) : FakeChild(excel, "LanguageSettings") {}
+
+private:
+    HRESULT member(DISPID id, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                   EXCEPINFO* excepInfo) noexcept override {
+        if (id != excel::kLanguageId || !isPropertyGet(flags)) return DISP_E_MEMBERNOTFOUND;
+        if (!params || params->cArgs != 1 || params->rgvarg[0].vt != VT_I4) {
+            reportUnexpected("LanguageSettings.LanguageID without one VT_I4 Id");
+            return DISP_E_TYPEMISMATCH;
+        }
+        const LONG which = params->rgvarg[0].lVal;
+        m_excel->calls.push_back(L"LanguageSettings.LanguageID(" + std::to_wstring(which) + L")");
+        if (HRESULT hr = m_excel->configuredFailure(id, excepInfo); FAILED(hr)) return hr;
+        if (result) {
+            result->vt = VT_I4;
+            result->lVal = which == excel::kMsoLanguageIdUi ? m_excel->userInterfaceLcid : 1033;
+        }
+        return S_OK;
+    }
+};
+
 class FakeWorkbook final : public FakeChild<IDispatch> {
 public:
     explicit FakeWorkbook(FakeExcelApplication& excel) : FakeChild(excel, "Workbook") {}
@@ -230,6 +255,8 @@ const wchar_t* FakeExcelApplication::memberName(DISPID id) noexcept {
     case excel::kItem: return L"RecentFiles.Item";
     case excel::kPath: return L"RecentFile.Path";
     case excel::kOpen: return L"Workbooks.Open";
+    case excel::kLanguageSettings: return L"Application.LanguageSettings";
+    case excel::kLanguageId: return L"LanguageSettings.LanguageID";
     default: return L"Excel member";
     }
 }
@@ -287,6 +314,11 @@ HRESULT FakeExcelApplication::member(DISPID id, LCID, WORD flags, DISPPARAMS*, V
         calls.push_back(L"Workbooks");
         if (HRESULT hr = configuredFailure(id, excepInfo); FAILED(hr)) return hr;
         returnObject(new FakeWorkbooks(*this), result);
+        return S_OK;
+    case excel::kLanguageSettings:
+        calls.push_back(L"LanguageSettings");
+        if (HRESULT hr = configuredFailure(id, excepInfo); FAILED(hr)) return hr;
+        returnObject(new FakeLanguageSettings(*this), result);
         return S_OK;
     default:
         return DISP_E_MEMBERNOTFOUND;

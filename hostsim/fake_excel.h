@@ -1,5 +1,6 @@
 // A simulated Excel: the Application object with the members the add-in calls
-// (Caption, Hwnd, Application, RecentFiles, Workbooks.Open), its AppEvents
+// (Caption, Hwnd, Application, RecentFiles, Workbooks.Open, LanguageSettings
+// with Office's LanguageID), its AppEvents
 // connection point, and the windows a dialog's owner is looked for among, as
 // Excel 2007 or Excel 2013 and later show them.
 #pragma once
@@ -48,6 +49,9 @@ public:
     std::vector<std::wstring> recentFiles;
     std::optional<double> recentFilesCount;  // a Count other than the list's own
     std::optional<HWND> hwnd;                // a Hwnd other than the active workbook's window
+    // Office's user-interface language (LanguageSettings.LanguageID(msoLanguageIDUI)):
+    // a Simplified Chinese Office unless set.
+    long userInterfaceLcid = 2052;
     std::map<DISPID, HRESULT> failures;      // members that fail, by dispatch id
     bool offersEvents = true;                // FindConnectionPoint(AppEvents) succeeds
     HRESULT adviseFailure = S_OK;
@@ -99,6 +103,7 @@ private:
     friend class FakeRecentFiles;
     friend class FakeRecentFile;
     friend class FakeWorkbooks;
+    friend class FakeLanguageSettings;
     // Counts the call of member `id` and answers the failure injected for it
     // or configured for `id`, or S_OK.
     HRESULT configuredFailure(DISPID id, EXCEPINFO* excepInfo) noexcept;

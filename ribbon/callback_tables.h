@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "support/language.h"
+
 namespace ribbon {
 
 // The entry of settings::kSettings that a visibility tag follows: "一"
@@ -15,7 +17,8 @@ std::optional<std::size_t> settingOfTag(std::wstring_view tag) noexcept;
 // idMso, which is the setting's name: TabHome (2) to TabDeveloper (9).
 std::optional<std::size_t> settingOfTab(std::wstring_view id) noexcept;
 
-// The label GetLabel gives a control, by its id; empty when the id has none.
-std::wstring_view labelOfId(std::wstring_view id) noexcept;
+// The label GetLabel gives a control, by its id, in `language`; empty when the
+// id has none.
+std::wstring_view labelOfId(std::wstring_view id, Language language) noexcept;
 
 }  // namespace ribbon

@@ -11,25 +11,12 @@
 #endif
 #include <type_traits>
 
+#include "ribbon/menu_catalogue.h"
 #include "ribbon/menu_frame.h"
+#include "ribbon/ribbon_texts.h"
 
 namespace ribbon {
 namespace {
-
-// From the header to the separator after which the recent files follow, on
-// the same line.
-constexpr wchar_t kFileHead[] =
-    KORVANTA_MENU_HEADER KORVANTA_CRLF
-    LR"(<button idMso="FileNew" /><button idMso="FileOpen" /><button idMso="FileClose" />)" KORVANTA_CRLF
-    LR"(<menuSeparator id="rxAuditMiscSeparator_wenjian1" />)" KORVANTA_CRLF
-    LR"(<button idMso="FileSave" /><button idMso="FileSaveAs" /><button idMso="FileSaveAsExcel97_2003" label="另存为Excel97_2003工作薄"/><button idMso="FileSaveAsWebPage" /><button idMso="WindowSaveWorkspace" />)" KORVANTA_CRLF
-    LR"(<menuSeparator id="rxAuditMiscSeparator_wenjian2" />)" KORVANTA_CRLF
-    LR"(<menu idMso="FilePermissionRestrictMenu" /><menuSeparator id="rxAuditMiscSeparator_wenjian3" /><button idMso="WebPagePreview" />)" KORVANTA_CRLF
-    LR"(<menuSeparator id="rxAuditMiscSeparator_wenjian4" />)" KORVANTA_CRLF
-    LR"(<button idMso="PageSetupPageDialog" /><menu id="RXPageSetupPage" label="页面设置" itemSize="large"><gallery idMso="PageMarginsGallery" /><gallery idMso="PageOrientationGallery" /><gallery idMso="PageSizeGallery" /><menuSeparator id="rxAuditMiscSeparator_yemian" /><menu idMso="PrintAreaMenu" /><menu idMso="PageBreakMenu" /><button idMso="SheetBackground" /><button idMso="PrintTitles" /></menu><menu idMso="PrintAreaMenu" /><button idMso="FilePrintPreview" /><button idMso="FilePrint" />)" KORVANTA_CRLF
-    LR"(<menuSeparator id="rxAuditMiscSeparator_wenjian5" />)" KORVANTA_CRLF
-    LR"(<menu idMso="FilePrepareMenu" /><menu id="RXfasong" label="发送" itemSize="large"><toggleButton idMso="SendCopySendToMailRecipient" /><button idMso="ReviewSendForReview" /><button idMso="ExchangeFolder" /><button idMso="FileInternetFax" /></menu><menu idMso="MenuPublish" /><toggleButton idMso="FileProperties" />)" KORVANTA_CRLF
-    LR"(<menuSeparator id="rxAuditMiscSeparator_wenjian6" />)";
 
 // After the recent files, still on their line: the Page Setup button and the
 // separator are shown whether or not any file is listed.
@@ -54,7 +41,10 @@ constexpr std::wstring_view kBeforeName[kMaxRecentButtons] = {
     viewOf(KORVANTA_RECENT_BUTTON_END KORVANTA_RECENT_BUTTON_START(L"2")),
     viewOf(KORVANTA_RECENT_BUTTON_END KORVANTA_RECENT_BUTTON_START(L"3")),
 };
-constexpr wchar_t kBeforePath[] = LR"(" supertip="打开:  )";
+// The supertip's start, before the path: in each language, filled as a template.
+constexpr char kBeforePath[] = R"(" supertip=")" KORVANTA_TEXT(OpenPrefix);
+static_assert(slotsNameTexts(templateOf(kBeforePath)));
+FilledTemplate g_beforePath(templateOf(kBeforePath));
 constexpr wchar_t kFileTail[] = KORVANTA_FILE_TAIL;
 constexpr wchar_t kLastButtonEndAndFileTail[] = KORVANTA_RECENT_BUTTON_END KORVANTA_FILE_TAIL;
 #undef KORVANTA_RECENT_BUTTON_START
@@ -65,9 +55,12 @@ constexpr wchar_t kLastButtonEndAndFileTail[] = KORVANTA_RECENT_BUTTON_END KORVA
 // menu when a label or supertip holds more than 1024 characters; a longer
 // name or path is shortened in the middle, where it says least.
 constexpr std::size_t kMaxAttributeLength = 1024;
-// The label and supertip values begin with "1: " and "打开:  ".
+// The label's value begins with "1: ", the supertip's with the language's
+// OpenPrefix ("打开:  " is five characters, "Open:  " seven).
 constexpr std::size_t kMaxNameLength = kMaxAttributeLength - 3;
-constexpr std::size_t kMaxPathLength = kMaxAttributeLength - 5;
+std::size_t maxPathLength(Language language) noexcept {
+    return kMaxAttributeLength - std::char_traits<wchar_t>::length(ribbonText(RibbonText::OpenPrefix, language));
+}
 constexpr wchar_t kElision = 0x2026;  // "…"
 
 constexpr wchar_t kReplacement = 0xFFFD;
@@ -264,17 +257,25 @@ void fitted(std::wstring_view text, std::size_t limit, bool inLabel, Sink& sink)
     sink.escaped(text.substr(tailStart), inLabel);
 }
 
+// What of the File document is in the menu's language: its fixed head, the
+// supertip's start, and so the room left in the supertip for the path.
+struct FileMenuFrame {
+    std::wstring_view head;
+    std::wstring_view beforePath;
+    std::size_t maxPathLength;
+};
+
 // The whole File document, in order: the one structure that both bounding
 // and writing follow, so that the bound holds whatever the entries.
 template <class Sink>
-void fileMenuPieces(const std::vector<RecentEntry>& entries, Sink& sink) noexcept {
-    sink.fixed(viewOf(kFileHead));
+void fileMenuPieces(const std::vector<RecentEntry>& entries, const FileMenuFrame& frame, Sink& sink) noexcept {
+    sink.fixed(frame.head);
     const std::size_t listed = entries.size() < kMaxRecentButtons ? entries.size() : kMaxRecentButtons;
     for (std::size_t i = 0; i < listed; ++i) {
         sink.fixed(kBeforeName[i]);
         fitted(entries[i].name, kMaxNameLength, true, sink);
-        sink.fixed(viewOf(kBeforePath));
-        fitted(entries[i].path, kMaxPathLength, false, sink);
+        sink.fixed(frame.beforePath);
+        fitted(entries[i].path, frame.maxPathLength, false, sink);
     }
     sink.fixed(listed > 0 ? viewOf(kLastButtonEndAndFileTail) : viewOf(kFileTail));
 }
@@ -294,21 +295,22 @@ std::wstring escapeAttribute(std::wstring_view text) {
     return result;
 }
 
-FileMenuText::FileMenuText(const std::vector<RecentEntry>& entries) {
+FileMenuText::FileMenuText(const std::vector<RecentEntry>& entries, Language language) {
+    const FileMenuFrame frame{fileMenuHead(language), g_beforePath.in(language), maxPathLength(language)};
     LengthBound bound;
-    fileMenuPieces(entries, bound);
+    fileMenuPieces(entries, frame, bound);
     wchar_t* out = m_inline;
     if (bound.length > kInlineCapacity) {
         m_heap.reset(new wchar_t[bound.length]);
         out = m_heap.get();
     }
     TextWriter writer{out};
-    fileMenuPieces(entries, writer);
+    fileMenuPieces(entries, frame, writer);
     m_length = static_cast<std::size_t>(writer.out - out);
 }
 
-std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries) {
-    const FileMenuText text(entries);
+std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries, Language language) {
+    const FileMenuText text(entries, language);
     return std::wstring(text.data(), text.length());
 }
 

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/language.h"
+
 namespace ribbon {
 
 // One listed recent file: the full path as the host reports it, and the name
@@ -32,12 +34,14 @@ std::wstring fileNameOf(std::wstring_view path);
 // makes Office drop the whole menu.
 std::wstring escapeAttribute(std::wstring_view text);
 
-// The File menu's MenuDocument, with one button for each of the first
-// kMaxRecentButtons entries. The label shows the name with every "&" doubled,
-// which Office shows as one "&" rather than taking it for an access key; the
-// supertip shows the path as it is. A name or path too long for the schema's
-// 1024 characters of a label or supertip is shortened in the middle with "…".
-std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries);
+// The File menu's MenuDocument in `language`, with one button for each of the
+// first kMaxRecentButtons entries. The label shows the name with every "&"
+// doubled, which Office shows as one "&" rather than taking it for an access
+// key; the supertip shows the path as it is. A name or path too long for the
+// schema's 1024 characters of a label or supertip is shortened in the middle
+// with "…".
+std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries,
+                              Language language = Language::SimplifiedChinese);
 
 // The same document, written once into a buffer of its own, from which a COM
 // string is made with the allocator's single copy: every character of a name
@@ -46,7 +50,7 @@ std::wstring fileMenuDocument(const std::vector<RecentEntry>& entries);
 // the object itself; the rest take one heap block (std::bad_alloc when none).
 class FileMenuText {
 public:
-    explicit FileMenuText(const std::vector<RecentEntry>& entries);
+    explicit FileMenuText(const std::vector<RecentEntry>& entries, Language language = Language::SimplifiedChinese);
     FileMenuText(const FileMenuText&) = delete;
     FileMenuText& operator=(const FileMenuText&) = delete;
     const wchar_t* data() const noexcept { return m_heap ? m_heap.get() : m_inline; }

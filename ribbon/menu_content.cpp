@@ -20,7 +20,7 @@ namespace {
 // document into a new string. The recent-file state is replaced only once
 // everything has been read, so a failure never leaves a half-filled table
 // behind for OpenFile.
-HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* document) {
+HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, Language language, BSTR* document) {
     constexpr const wchar_t* kOutOfMemory = L"Out of memory for a menu's content";
     ComPtr<IDispatch> files;
     RETURN_IF_FAILED(excel::recentFiles(excelApplication, files));
@@ -40,7 +40,7 @@ HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* do
         entries.push_back(RecentEntry{std::wstring(path.view()), fileNameOf(path.view())});
     }
 
-    const FileMenuText menuText(entries);
+    const FileMenuText menuText(entries, language);
     RETURN_HR_IF_MSG(E_OUTOFMEMORY, menuText.length() > 0x7FFFFFF0u, kOutOfMemory);
     Bstr text;
     *text.put() = SysAllocStringLen(menuText.data(), static_cast<UINT>(menuText.length()));
@@ -55,7 +55,8 @@ HRESULT buildFileMenu(IDispatch* excelApplication, RecentFiles& recent, BSTR* do
 
 }  // namespace
 
-HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, BSTR* document) {
+HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, Language language,
+                    BSTR* document) {
     RETURN_HR_IF_MSG(E_POINTER, !document, L"No place for the menu's content");
     *document = nullptr;
     Bstr tag;
@@ -64,8 +65,8 @@ HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, Recent
     // Not one of the legacy menus: the empty text (a null string).
     if (!menu) return S_OK;
 
-    if (*menu == LegacyMenu::File) return buildFileMenu(excelApplication, recent, document);
-    Bstr fixed = Bstr::copyOf(fixedMenuDocument(*menu));
+    if (*menu == LegacyMenu::File) return buildFileMenu(excelApplication, recent, language, document);
+    Bstr fixed = Bstr::copyOf(fixedMenuDocument(*menu, language));
     RETURN_HR_IF_MSG(E_OUTOFMEMORY, !fixed, L"Out of memory for a menu's content");
     *document = fixed.release();
     return S_OK;

@@ -5,6 +5,7 @@
 
 #include "host/interfaces.h"
 #include "ribbon/file_menu.h"
+#include "support/language.h"
 
 namespace ribbon {
 
@@ -17,9 +18,10 @@ struct RecentFiles {
     std::optional<std::vector<RecentEntry>> RecentTable;
 };
 
-// rxKorvanta_get: the MenuDocument for the control's tag; the File menu is
-// built from Excel's recent files, which also refills `recent`.
-HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, BSTR* document);
+// rxKorvanta_get: the MenuDocument for the control's tag, in `language`; the
+// File menu is built from Excel's recent files, which also refills `recent`.
+HRESULT menuContent(IRibbonControl* control, IDispatch* excelApplication, RecentFiles& recent, Language language,
+                    BSTR* document);
 // OpenFile: opens the entry of RecentTable that the pressed button stands for.
 HRESULT openRecentFile(IRibbonControl* control, IDispatch* excelApplication, const RecentFiles& recent) noexcept;
 

@@ -30,12 +30,12 @@ HRESULT visibleTab(IRibbonControl* control, VARIANT_BOOL* visible) noexcept {
     return S_OK;
 }
 
-HRESULT labelOf(IRibbonControl* control, BSTR* label) noexcept {
+HRESULT labelOf(IRibbonControl* control, Language language, BSTR* label) noexcept {
     RETURN_HR_IF_MSG(E_POINTER, !label, L"No place for the label");
     *label = nullptr;
     Bstr id;
     RETURN_IF_FAILED(readControlId(control, id));
-    const std::wstring_view text = labelOfId(id.view());
+    const std::wstring_view text = labelOfId(id.view(), language);
     // A null string is COM's empty text: an id without a label costs nothing.
     if (text.empty()) return S_OK;
     Bstr copy = Bstr::copyOf(text);

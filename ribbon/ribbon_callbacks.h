@@ -2,6 +2,7 @@
 // tables, with no registry access and no call into Excel.
 #pragma once
 #include "host/interfaces.h"
+#include "support/language.h"
 
 namespace ribbon {
 
@@ -9,7 +10,7 @@ namespace ribbon {
 HRESULT visibleByTag(IRibbonControl* control, VARIANT_BOOL* visible) noexcept;
 // GetVisibleII: by the control's id, one of the eight built-in tabs.
 HRESULT visibleTab(IRibbonControl* control, VARIANT_BOOL* visible) noexcept;
-// GetLabel: by the control's id.
-HRESULT labelOf(IRibbonControl* control, BSTR* label) noexcept;
+// GetLabel: by the control's id, in `language`.
+HRESULT labelOf(IRibbonControl* control, Language language, BSTR* label) noexcept;
 
 }  // namespace ribbon

@@ -30,8 +30,9 @@ echo "Installed."
 echo "Demo: the $arch build in a simulated Excel 2007 under $(basename "$KORVANTA_WINE")"
 "$KORVANTA_WINE" "$KORVANTA_BUILD/hostsim/korvanta-demo.exe" --installed </dev/null
 echo
-echo "Demo again: the same add-in in a simulated Excel 2013-365 (a window per workbook, recent files in the cloud)"
-"$KORVANTA_WINE" "$KORVANTA_BUILD/hostsim/korvanta-demo.exe" --installed --excel 365 </dev/null
+echo "Demo again: the same add-in in a simulated Excel 2013-365 (a window per workbook, recent files in the cloud),"
+echo "for a user who chose English for Korvanta's own texts (--language en)"
+"$KORVANTA_WINE" "$KORVANTA_BUILD/hostsim/korvanta-demo.exe" --installed --excel 365 --language en </dev/null
 
 echo
 echo "== Removing $(basename "$package") (msiexec /x /qn) =="

@@ -3,7 +3,9 @@
 # driver under Wine's X11 driver, in a virtual desktop on a private Xvfb
 # display, with the dialogs' font "微软雅黑" mapped to WenQuanYi Micro Hei and
 # Wine's own visual style ("Light") on. Writes docs/customise-dialog.png and
-# docs/about-dialog.png at 96 DPI, and docs/customise-dialog-144dpi.png and
+# docs/about-dialog.png at 96 DPI in Simplified Chinese, the same in
+# Traditional Chinese and English (docs/customise-dialog-zh-TW.png, ...-en.png
+# and the About dialog's), and docs/customise-dialog-144dpi.png and
 # docs/about-dialog-144dpi.png with the screen set to 144 DPI (150%).
 # Usage: scripts/screenshots.sh
 set -euo pipefail
@@ -45,38 +47,19 @@ if [ ! -f "$WINEPREFIX/.korvanta-screenshots-ready" ]; then
   rm -rf "$WINEPREFIX"
   "$KORVANTA_WINE" wineboot -i </dev/null >/dev/null 2>&1
   "$WINESERVER" -w
-  # Settings whose names are Chinese go in through a UTF-16 .reg file: `reg add`
-  # garbles them outside a Chinese locale. The CJK font is linked behind the
-  # system's UI fonts so the captions show Chinese too.
-  python3 - "$work/screenshots.reg" <<'EOF'
-import sys
-def multi(*texts):
-    data = "".join(t + "\0" for t in texts) + "\0"
-    raw = data.encode("utf-16-le")
-    return "hex(7):" + ",".join("%02x" % b for b in raw)
-link = multi("wqy-microhei.ttc,WenQuanYi Micro Hei")
-lines = [
-    "Windows Registry Editor Version 5.00", "",
-    r"[HKEY_CURRENT_USER\Software\Wine\Explorer]", '"Desktop"="Default"', "",
-    r"[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]", '"Default"="1000x740"', "",
-    r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]", '"微软雅黑"="WenQuanYi Micro Hei"', "",
-    r"[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]",
-] + ['"%s"=%s' % (face, link) for face in ("Tahoma", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif")] + [""]
-with open(sys.argv[1], "wb") as out:
-    out.write(b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le"))
-EOF
-  reg_file="Z:${work//\//\\}\\screenshots.reg"
-  "$KORVANTA_WINE" regedit /S "$reg_file" </dev/null >/dev/null 2>&1
-  "$WINESERVER" -w
+  # A virtual desktop for the pictures, and the dialogs' font as the tests measure it.
+  "$KORVANTA_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+  "$KORVANTA_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1000x740 /f </dev/null >/dev/null 2>&1
+  korvanta_map_dialog_font
   touch "$WINEPREFIX/.korvanta-screenshots-ready"
 fi
 
-# shoot NAME PICTURE: opens the dialog, waits for it to be drawn, cuts its
-# window out of the virtual desktop.
+# shoot NAME PICTURE [LANGUAGE]: opens the dialog (in Simplified Chinese unless
+# told), waits for it to be drawn, cuts its window out of the virtual desktop.
 shoot() {
-  local name=$1 picture=$2 rect="$work/$1.rect"
+  local name=$1 picture=$2 language=${3:-zh-CN} rect="$work/$1.rect"
   rm -f "$rect"
-  "$KORVANTA_WINE" "$driver" "$name" </dev/null >"$rect" 2>/dev/null &
+  "$KORVANTA_WINE" "$driver" "$name" 0 "$language" </dev/null >"$rect" 2>/dev/null &
   for _ in $(seq 200); do [ -s "$rect" ] && break; sleep 0.1; done
   [ -s "$rect" ] || { echo "the $name dialog did not appear" >&2; exit 1; }
   read -r left top width height < <(tr -d "\r" <"$rect")
@@ -99,6 +82,10 @@ screen_dpi() {
 screen_dpi 96
 shoot customise "$root/docs/customise-dialog.png"
 shoot about "$root/docs/about-dialog.png"
+for language in zh-TW en; do
+  shoot customise "$root/docs/customise-dialog-$language.png" "$language"
+  shoot about "$root/docs/about-dialog-$language.png" "$language"
+done
 screen_dpi 144
 shoot customise "$root/docs/customise-dialog-144dpi.png"
 shoot about "$root/docs/about-dialog-144dpi.png"

@@ -19,8 +19,9 @@ echo "Fuzzing the pure core natively for a few seconds per target, libxml2 readi
 bash "$root/tests/fuzz/run_fuzzers.sh" 4
 echo "Running the tests of the $arch build under $(basename "$KORVANTA_WINE")"
 ctest --test-dir "$KORVANTA_BUILD" --output-on-failure
-# ctest shows no output of a skipped test: say why the schema check was skipped.
-grep -h 'not validated' "$KORVANTA_BUILD/Testing/Temporary/LastTest.log" || true
+# ctest shows no output of a skipped test: say why the schema check or the
+# measuring of the dialogs' texts was skipped.
+grep -h -e 'not validated' -e 'cannot be measured' "$KORVANTA_BUILD/Testing/Temporary/LastTest.log" | sort -u || true
 echo "Building the installer packages and testing them under Wine"
 bash "$root/packaging/build.sh"
 bash "$root/tests/packaging/test_packages.sh"

@@ -44,6 +44,37 @@ korvanta_wine_setup() {
     "$WINESERVER" -w
     touch "$WINEPREFIX/.korvanta-ready"
   fi
+  # Also in prefixes made before the dialogs' texts were measured.
+  if [ ! -f "$WINEPREFIX/.korvanta-fonts" ]; then
+    korvanta_map_dialog_font
+    touch "$WINEPREFIX/.korvanta-fonts"
+  fi
+}
+
+# korvanta_map_dialog_font: in the prefix of $WINEPREFIX, the dialogs' font
+# 微软雅黑 (Microsoft YaHei) is drawn as WenQuanYi Micro Hei, the CJK font of
+# fonts-wqy-microhei, which is also linked behind the system's UI fonts so that
+# captions show Chinese: what the screenshots draw and the dialogs' texts are
+# measured in. Settings with Chinese names go in through a UTF-16 .reg file;
+# `reg add` garbles them outside a Chinese locale.
+korvanta_map_dialog_font() {
+  local file="$WINEPREFIX/korvanta-fonts.reg"
+  python3 - "$file" <<'PYTHON'
+import sys
+def multi(*texts):
+    raw = ("".join(t + "\0" for t in texts) + "\0").encode("utf-16-le")
+    return "hex(7):" + ",".join("%02x" % b for b in raw)
+link = multi("wqy-microhei.ttc,WenQuanYi Micro Hei")
+lines = [
+    "Windows Registry Editor Version 5.00", "",
+    r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]", '"微软雅黑"="WenQuanYi Micro Hei"', "",
+    r"[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]",
+] + ['"%s"=%s' % (face, link) for face in ("Tahoma", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif")] + [""]
+with open(sys.argv[1], "wb") as out:
+    out.write(b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le"))
+PYTHON
+  # regedit returns once the values are in; a running server keeps them.
+  "$KORVANTA_WINE" regedit /S "Z:${file//\//\\}" </dev/null >/dev/null 2>&1
 }
 
 # Wine leaves background processes that inherit their caller's output; started

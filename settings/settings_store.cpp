@@ -111,7 +111,7 @@ bool AnySettingEnforced() {
     for (const Setting& setting : kSettings) {
         if (policies.choice(setting.name, kFlagPolicyTexts) != kNoPolicy) return true;
     }
-    return false;
+    return policies.choice(kLanguageValueName, kLanguagePolicyTexts) != kNoPolicy;
 }
 
 void LoadSettings() {
@@ -129,6 +129,16 @@ void LoadSettings() {
         if (SettingEnforced[i]) SettingTexts[i] = fromAnsi(kFlagPolicyTexts.texts[enforced]);
         SettingFlags[i] = shownByText(SettingTexts[i]) ? VARIANT_TRUE : VARIANT_FALSE;
     }
+}
+
+LanguageInForce ReadLanguageChoice() {
+    const int enforced = PolicyKeys().choice(kLanguageValueName, kLanguagePolicyTexts);
+    if (enforced != kNoPolicy) return {static_cast<LanguageChoice>(enforced), true};
+    return {languageChoiceOf(ReadSetting(HKEY_CURRENT_USER, kSettingsSubKey, kLanguageValueName)), false};
+}
+
+void WriteLanguageChoice(LanguageChoice choice) {
+    WriteSetting(HKEY_CURRENT_USER, kSettingsSubKey, kLanguageValueName, storedTextOf(choice));
 }
 
 }  // namespace settings

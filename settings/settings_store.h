@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 
+#include "settings/language_setting.h"
 #include "settings/settings_table.h"
 #include "settings/stored_value.h"
 
@@ -37,12 +38,23 @@ std::wstring ReadValueText(HKEY key, const wchar_t* valueName, LONG* status = nu
 std::wstring ReadSetting(HKEY root, const wchar_t* subKey, const wchar_t* valueName, LONG* status = nullptr);
 // Creates or opens subKey below root and stores text as REG_SZ. Reports nothing.
 void WriteSetting(HKEY root, const wchar_t* subKey, const wchar_t* valueName, const std::wstring& text);
-// Whether a policy sets any of the ten settings now.
+// Whether a policy sets any of the ten settings, or the language, now.
 bool AnySettingEnforced();
 // Rebuilds the tables from the policies (below kPolicySubKey, the machine's
 // first, then the user's) and the user's values, and stores "1" for every
 // user's value that does not exist. A value that exists is never rewritten,
 // whatever it holds, and nothing is written below kPolicySubKey.
 void LoadSettings();
+
+// The language chosen now: the machine's Language policy, then the user's,
+// then the user's own value (one that is missing chooses Simplified Chinese
+// and is not written); `enforced` when a policy chose it.
+struct LanguageInForce {
+    LanguageChoice choice;
+    bool enforced;
+};
+LanguageInForce ReadLanguageChoice();
+// Stores the user's own choice.
+void WriteLanguageChoice(LanguageChoice choice);
 
 }  // namespace settings

@@ -12,22 +12,20 @@ struct Setting {
     const wchar_t* name;
     // The control tag through which GetVisibleI follows it; null for a tab.
     const wchar_t* ribbonTag;
-    // The customisation dialog's list entry for a tab; null for the two
-    // settings that have check boxes of their own.
-    const wchar_t* dialogEntry;
 };
 
+// The customisation dialog's texts for them are in dialogs/choices.h.
 inline constexpr Setting kSettings[] = {
-    {L"ShowAllMenu", L"一", nullptr},      // the combined menu and its spacer
-    {L"ShowRecentFiles", L"二", nullptr},  // the File menu's recent-file buttons
-    {L"TabHome", nullptr, L"显示开始选项卡"},
-    {L"TabInsert", nullptr, L"显示插入选项卡"},
-    {L"TabPageLayoutExcel", nullptr, L"显示页面布局选项卡"},
-    {L"TabFormulas", nullptr, L"显示公式选项卡"},
-    {L"TabData", nullptr, L"显示数据选项卡"},
-    {L"TabReview", nullptr, L"显示审阅选项卡"},
-    {L"TabView", nullptr, L"显示视图选项卡"},
-    {L"TabDeveloper", nullptr, L"显示开发工具选项卡"},
+    {L"ShowAllMenu", L"一"},      // the combined menu and its spacer
+    {L"ShowRecentFiles", L"二"},  // the File menu's recent-file buttons
+    {L"TabHome", nullptr},
+    {L"TabInsert", nullptr},
+    {L"TabPageLayoutExcel", nullptr},
+    {L"TabFormulas", nullptr},
+    {L"TabData", nullptr},
+    {L"TabReview", nullptr},
+    {L"TabView", nullptr},
+    {L"TabDeveloper", nullptr},
 };
 
 inline constexpr std::size_t kSettingCount = std::size(kSettings);

@@ -28,6 +28,76 @@ TEST_P(Connection, SubscribesAndLoadsTheSettingsAskingExcelNothing) {
     }
 }
 
+// The language of the ribbon's texts is chosen at connection: the stored
+// choice, or Office's user-interface language when the user follows it.
+// Office is asked only then, and an Office that cannot say leaves Simplified
+// Chinese without failing the connection. No Language value is ever written.
+TEST_P(Connection, TheRibbonSpeaksTheChosenLanguageOrOffices) {
+    const std::vector<std::wstring> asksOffice = {L"LanguageSettings", L"LanguageSettings.LanguageID(2)"};
+    const struct {
+        const wchar_t* stored;  // null: no Language value
+        long officeLcid;
+        HRESULT officeFails;    // on LanguageSettings, else on LanguageID
+        bool failsOnLanguageId;
+        const wchar_t* fileMenu;  // the File menu's label in the document
+        const wchar_t* rowLabel;  // GetLabel for RXhang
+        const wchar_t* openPrefix;  // before a recent file's path
+        bool asked;
+    } kRows[] = {
+        {nullptr, 1033, S_OK, false, L"文件", L"行(&R)", L"打开:  ", false},
+        {L"zh-CN", 1028, S_OK, false, L"文件", L"行(&R)", L"打开:  ", false},
+        {L"zh-TW", 2052, S_OK, false, L"檔案", L"列(&R)", L"開啟:  ", false},
+        {L"en", 2052, S_OK, false, L"File", L"&Row", L"Open:  ", false},
+        {L"fr", 1036, S_OK, false, L"文件", L"行(&R)", L"打开:  ", false},
+        {L"Office", 2052, S_OK, false, L"文件", L"行(&R)", L"打开:  ", true},
+        {L"Office", 4100, S_OK, false, L"文件", L"行(&R)", L"打开:  ", true},
+        {L"Office", 1028, S_OK, false, L"檔案", L"列(&R)", L"開啟:  ", true},
+        {L"office", 3076, S_OK, false, L"檔案", L"列(&R)", L"開啟:  ", true},
+        {L"Office", 5124, S_OK, false, L"檔案", L"列(&R)", L"開啟:  ", true},
+        {L"Office", 1033, S_OK, false, L"File", L"&Row", L"Open:  ", true},
+        {L"Office", 1041, S_OK, false, L"File", L"&Row", L"Open:  ", true},
+        {L"Office", 1033, kExcelError, false, L"文件", L"行(&R)", L"打开:  ", true},
+        {L"Office", 1033, kExcelError, true, L"文件", L"行(&R)", L"打开:  ", true},
+    };
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(testing::Message() << testing::PrintToString(std::wstring(row.stored ? row.stored : L"(none)"))
+                                        << " Office " << row.officeLcid << (FAILED(row.officeFails) ? " failing" : ""));
+        deleteTree(HKEY_CURRENT_USER, kSettingsKey);
+        if (row.stored) storeSetting(L"Language", row.stored);
+        releaseAddin();
+        addin = createAddin();
+        ASSERT_EQ(S_OK, addin.query(extensibility));
+        excel->userInterfaceLcid = row.officeLcid;
+        excel->failures.clear();
+        if (FAILED(row.officeFails)) {
+            excel->failures[row.failsOnLanguageId ? excel::kLanguageId : excel::kLanguageSettings] = row.officeFails;
+        }
+        excel->calls.clear();
+        SetErrorInfo(0, nullptr);
+        ASSERT_EQ(S_OK, connect());
+        EXPECT_FALSE(takeThreadError().has_value()) << "Office's failure was left on the thread";
+        // LanguageID is not asked of a LanguageSettings Excel did not give.
+        const std::size_t asked = !row.asked ? 0 : FAILED(row.officeFails) && !row.failsOnLanguageId ? 1 : 2;
+        EXPECT_EQ(std::vector<std::wstring>(asksOffice.begin(), asksOffice.begin() + asked), excel->calls);
+        EXPECT_EQ(row.stored ? std::optional<std::wstring>(row.stored) : std::nullopt,
+                  readString(HKEY_CURRENT_USER, kSettingsKey, L"Language"));
+
+        BSTR document = nullptr;
+        ComPtr<IRibbonExtensibility> ribbon;
+        ASSERT_EQ(S_OK, addin.query(ribbon));
+        ASSERT_EQ(S_OK, ribbon->GetCustomUI(nullptr, &document));
+        EXPECT_NE(std::wstring::npos, std::wstring(document).find(L"label=\"" + std::wstring(row.fileMenu) + L"\""));
+        SysFreeString(document);
+        EXPECT_EQ(row.rowLabel, callWith(L"GetLabel", L"RXhang", L"").text);
+        excel->recentFiles = {L"C:\\Book1.xlsx"};
+        excel->failures.clear();
+        EXPECT_NE(std::wstring::npos,
+                  callWith(L"rxKorvanta_get", L"rxMenu_wenjian", L"File").text.find(std::wstring(L"supertip=\"") +
+                                                                                   row.openPrefix + L"C:\\Book1.xlsx"));
+        ASSERT_EQ(S_OK, disconnect());
+    }
+}
+
 TEST_P(Connection, ConnectModeMakesNoDifference) {
     ASSERT_EQ(S_OK, extensibility->OnConnection(excel.get(), ext_cm_AfterStartup, nullptr, nullptr));
     EXPECT_TRUE(excel->hasSubscriber());

@@ -1,6 +1,7 @@
 // The About dialog, opened as the ribbon action opens it and worked by a user on
-// a second thread: what it shows at each DPI and with high contrast, the ways
-// to close it, the link, and what it takes from and gives back to Excel.
+// a second thread: what it shows in each language, at each DPI and with high
+// contrast, the ways to close it, the link, and what it takes from and gives
+// back to Excel.
 #include <windows.h>
 
 #include <iterator>
@@ -21,6 +22,7 @@
 #include "hostsim/dialog_user.h"
 #include "tests/dialogs/dialog_checks.h"
 #include "tests/support/korvanta_test.h"
+#include "tests/support/language_names.h"
 
 using namespace hostsim;
 using namespace dialogs::layout::about;
@@ -33,7 +35,7 @@ constexpr wchar_t kCaption[] = L"关于Korvanta";
 struct ExpectedControl {
     int id;
     const wchar_t* className;
-    const wchar_t* text;
+    const wchar_t* text;  // as shipped, in Simplified Chinese
     RECT at96;  // left, top, width, height in pixels
     int fontHeight;  // at 96 DPI; 0 for the picture, which has no text
 };
@@ -177,9 +179,9 @@ protected:
     }
 
     HRESULT open(const std::function<void(HWND)>& user) {
-        return showWhile([&] { return dialogs::showAboutDialog(excel()); },
+        return showWhile([&] { return dialogs::showAboutDialog(excel(), m_language); },
                          [&] {
-                             HWND dialog = waitForDialog(kCaption);
+                             HWND dialog = waitForDialog(dialogs::layout::kAboutDialog.caption.in(m_language));
                              EXPECT_TRUE(dialog) << "the dialog did not appear";
                              if (dialog) user(dialog);
                          });
@@ -190,11 +192,16 @@ protected:
     ComPtr<hostsim::FakeExcelApplication> m_excel;
     HWND m_owner = nullptr;
     ULONG m_excelReferences = 0;
+    Language m_language = Language::SimplifiedChinese;
 };
 
-TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
+using AboutDialogInEachLanguage = InEachLanguage<AboutDialogTest>;
+
+INSTANTIATE_TEST_SUITE_P(Languages, AboutDialogInEachLanguage, testing::ValuesIn(kLanguages), languageName);
+
+TEST_P(AboutDialogInEachLanguage, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
-        EXPECT_EQ(L"关于Korvanta", textOf(dialog));
+        EXPECT_EQ(dialogs::layout::kAboutDialog.caption.in(m_language), textOf(dialog));
         EXPECT_EQ(443, clientSize(dialog).cx);
         EXPECT_EQ(343, clientSize(dialog).cy);
         for (const ExpectedControl& expected : kExpected) {
@@ -202,7 +209,11 @@ TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
             HWND control = GetDlgItem(dialog, expected.id);
             ASSERT_TRUE(control);
             EXPECT_EQ(expected.className, classOf(control));
-            EXPECT_EQ(expected.text, textOf(control));
+            if (m_language == Language::SimplifiedChinese || expected.id == kLabelBlog) {
+                EXPECT_EQ(expected.text, textOf(control));
+            } else if (const wchar_t* designed = dialogs::layout::findControl(dialogs::layout::kAboutDialog, expected.id)->text.in(m_language)) {
+                EXPECT_EQ(designed, textOf(control));
+            }
             const RECT actual = rectInDialog(control);
             EXPECT_EQ(expected.at96.left, actual.left);
             EXPECT_EQ(expected.at96.top, actual.top);
@@ -495,7 +506,7 @@ TEST_F(AboutDialogTest, ALoadFailureIsReturnedWithErrorInformationAndNothingHeld
     // A module without the dialog's images.
     module::setInstance(GetModuleHandleW(L"kernel32.dll"));
     SetErrorInfo(0, nullptr);
-    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND), dialogs::showAboutDialog(excel()));
+    EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_RESOURCE_TYPE_NOT_FOUND), dialogs::showAboutDialog(excel(), m_language));
     const auto error = takeThreadError();
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(L"The About dialog could not be shown", error->description);

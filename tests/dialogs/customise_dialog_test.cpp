@@ -1,12 +1,13 @@
 // The customisation dialog, opened as the ribbon action opens it and worked by a
-// user on a second thread: what it shows at each DPI, what each button stores,
-// how Enter, Esc, Tab and the close box behave, and what it takes from and
-// gives back to Excel.
+// user on a second thread: what it shows in each language and at each DPI,
+// what each button stores, how Enter, Esc, Tab and the close box behave, and
+// what it takes from and gives back to Excel.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include "dialogs/choices.h"
 #include "dialogs/customise_dialog.h"
 #include "dialogs/dialog_actions.h"
 #include "dialogs/layout.h"
@@ -18,6 +19,7 @@
 #include "hostsim/dialog_user.h"
 #include "tests/dialogs/dialog_checks.h"
 #include "tests/support/korvanta_test.h"
+#include "tests/support/language_names.h"
 
 using namespace hostsim;
 using namespace dialogs::layout::customise;
@@ -27,15 +29,19 @@ using settings::SettingFlags;
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"自定义";
+using dialogs::layout::kCustomiseDialog;
+
+const wchar_t* const kCaption = kCustomiseDialog.caption.in(Language::SimplifiedChinese);
 
 struct ExpectedControl {
     int id;
     const wchar_t* className;
-    const wchar_t* text;
-    RECT at96;  // left, top, width, height in pixels
+    const wchar_t* simplifiedChinese;  // as shipped; the other languages' from the layout
+    RECT at96;  // left, top, width, height in pixels; a drop-down's height is its list's
 };
 
+// The nine controls as shipped keep their places and sizes; the language's
+// frame stands right of them.
 const ExpectedControl kExpected[] = {
     {kFrameShowCustom, L"Button", L"请选择", {8, 8, 233, 73}},
     {kCheckAll, L"Button", L" 显示“全部”菜单", {48, 24, 145, 25}},
@@ -46,6 +52,9 @@ const ExpectedControl kExpected[] = {
     {kCommandUnCheckAll, L"Button", L"全不选", {176, 160, 57, 25}},
     {kCommandOk, L"Button", L"确定", {16, 200, 59, 25}},
     {kCommandCancel, L"Button", L"取消", {176, 200, 59, 25}},
+    {kFrameLanguage, L"Button", L"语言", {248, 8, 120, 185}},
+    {kLanguageList, L"ComboBox", L"简体中文", {256, 24, 104, 100}},
+    {kLanguageNote, L"Static", L"功能区在下次启动 Excel 时更改。", {256, 54, 104, 68}},
 };
 
 const wchar_t* const kEntries[] = {
@@ -87,9 +96,9 @@ protected:
     }
 
     HRESULT open(const std::function<void(HWND)>& user) {
-        return showWhile([&] { return dialogs::showCustomiseDialog(excel()); },
+        return showWhile([&] { return dialogs::showCustomiseDialog(excel(), m_language); },
                          [&] {
-                             HWND dialog = waitForDialog(kCaption);
+                             HWND dialog = waitForDialog(kCustomiseDialog.caption.in(m_language));
                              EXPECT_TRUE(dialog) << "the dialog did not appear";
                              if (dialog) user(dialog);
                          });
@@ -101,10 +110,16 @@ protected:
         writeRaw(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ,
                  std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t)));
     }
+    // The ten values, then Language.
     std::vector<std::wstring> storedTexts() {
         std::vector<std::wstring> texts;
         for (const settings::Setting& setting : kSettings) texts.push_back(readString(HKEY_CURRENT_USER, kSettingsKey, setting.name).value_or(L"<none>"));
+        texts.push_back(readString(HKEY_CURRENT_USER, kSettingsKey, L"Language").value_or(L"<none>"));
         return texts;
+    }
+    static std::vector<std::wstring> texts(std::vector<std::wstring> ten, const wchar_t* language) {
+        ten.push_back(language);
+        return ten;
     }
     std::vector<VARIANT_BOOL> flags() { return {SettingFlags.begin(), SettingFlags.end()}; }
     std::size_t invalidations() const { return m_ribbon->calls.size(); }
@@ -115,26 +130,42 @@ protected:
     ComPtr<hostsim::FakeRibbonUI> m_ribbon;
     HWND m_owner = nullptr;
     ULONG m_excelReferences = 0;
+    Language m_language = Language::SimplifiedChinese;
 };
+
+using CustomiseDialogInEachLanguage = InEachLanguage<CustomiseDialogTest>;
+
+INSTANTIATE_TEST_SUITE_P(Languages, CustomiseDialogInEachLanguage, testing::ValuesIn(kLanguages), languageName);
 
 const VARIANT_BOOL T = VARIANT_TRUE;
 const VARIANT_BOOL F = VARIANT_FALSE;
 
-TEST_F(CustomiseDialogTest, ShowsItsCaptionsLayoutAndFontsAtTheScreenDpi) {
+TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsLayoutAndFontsAtTheScreenDpi) {
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
-        EXPECT_EQ(L"自定义", textOf(dialog));
+        EXPECT_EQ(kCustomiseDialog.caption.in(m_language), textOf(dialog));
         // It holds Excel's Application until it closes.
         EXPECT_EQ(m_excelReferences + 1, referencesOf(excel()));
         for (const ExpectedControl& expected : kExpected) {
             SCOPED_TRACE(expected.id);
             HWND control = GetDlgItem(dialog, expected.id);
             EXPECT_EQ(expected.className, classOf(control));
-            EXPECT_EQ(expected.text, textOf(control));
+            const wchar_t* designed = dialogs::layout::findControl(kCustomiseDialog, expected.id)->text.in(m_language);
+            if (m_language == Language::SimplifiedChinese) {
+                EXPECT_EQ(expected.simplifiedChinese, textOf(control));
+            }
+            if (designed) {
+                EXPECT_EQ(designed, textOf(control));
+            }
             const RECT actual = rectInDialog(control);
             EXPECT_EQ(expected.at96.left, actual.left);
             EXPECT_EQ(expected.at96.top, actual.top);
             EXPECT_EQ(expected.at96.right, actual.right - actual.left);
-            EXPECT_EQ(expected.at96.bottom, actual.bottom - actual.top);
+            if (expected.id == kLanguageList) {
+                // Closed, as tall as its font makes it, above the note.
+                EXPECT_LT(actual.bottom, 54);
+            } else {
+                EXPECT_EQ(expected.at96.bottom, actual.bottom - actual.top);
+            }
             const LOGFONTW font = fontOf(control);
             EXPECT_STREQ(L"微软雅黑", font.lfFaceName);
             EXPECT_EQ(-12, font.lfHeight);
@@ -146,11 +177,23 @@ TEST_F(CustomiseDialogTest, ShowsItsCaptionsLayoutAndFontsAtTheScreenDpi) {
                 EXPECT_TRUE(isVersion6Button(control));
             }
         }
-        EXPECT_EQ(247, clientSize(dialog).cx);
+        EXPECT_EQ(374, clientSize(dialog).cx);
         EXPECT_EQ(230, clientSize(dialog).cy);
+        // Following Office in the dialog's language, then each language in itself.
+        HWND languages = GetDlgItem(dialog, kLanguageList);
+        EXPECT_EQ(CBS_DROPDOWNLIST, GetWindowLongW(languages, GWL_STYLE) & 3);
+        ASSERT_EQ(4, SendMessageW(languages, CB_GETCOUNT, 0, 0));
+        const wchar_t* const items[] = {dialogs::kLanguageItems[0].text.in(m_language), L"简体中文", L"繁體中文", L"English"};
+        for (int item = 0; item < 4; ++item) EXPECT_EQ(items[item], comboText(languages, item));
+        EXPECT_EQ(1, SendMessageW(languages, CB_GETCURSEL, 0, 0));
         HWND list = GetDlgItem(dialog, kListBuiltin);
         ASSERT_EQ(8, listCount(list));
-        for (int k = 0; k < 8; ++k) EXPECT_EQ(kEntries[k], listText(list, k));
+        for (int k = 0; k < 8; ++k) {
+            if (m_language == Language::SimplifiedChinese) {
+                EXPECT_EQ(kEntries[k], listText(list, k));
+            }
+            EXPECT_EQ(dialogs::kTabEntries[k].in(m_language), listText(list, k));
+        }
         EXPECT_TRUE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES);
         EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & LVS_SORTASCENDING);
 
@@ -176,17 +219,18 @@ TEST_F(CustomiseDialogTest, ShowsItsCaptionsLayoutAndFontsAtTheScreenDpi) {
     EXPECT_FALSE(hostMakesVersion6Buttons());
 }
 
-TEST_F(CustomiseDialogTest, ScalesItsLayoutAndFontsWithTheDpi) {
+TEST_P(CustomiseDialogInEachLanguage, ScalesItsLayoutAndFontsWithTheDpi) {
     const struct {
         int dpi;
         SIZE client;
-    } kScales[] = {{96, {247, 230}}, {120, {309, 288}}, {144, {371, 345}}, {192, {494, 460}}};
+    } kScales[] = {{96, {374, 230}}, {120, {468, 288}}, {144, {561, 345}}, {192, {748, 460}}};
     for (const auto& scale : kScales) {
         dialogs::CustomiseDialog dialog;
         dialog.setLayoutDpi(scale.dpi);
+        dialog.setLanguage(m_language);
         EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
                                   [&] {
-                                      HWND window = waitForDialog(kCaption);
+                                      HWND window = waitForDialog(kCustomiseDialog.caption.in(m_language));
                                       ASSERT_TRUE(window);
                                       expectLaidOutAt(window, dialogs::layout::kCustomiseDialog, scale.dpi, scale.client);
                                       clickCloseBox(window);
@@ -208,12 +252,12 @@ TEST_F(CustomiseDialogTest, IsCreatedPerMonitorAwareAndGivesTheCallerItsDpiAware
 }
 
 TEST_F(CustomiseDialogTest, ChecksFollowTheStoredTexts) {
-    // No key at all: everything checked, and load stored ten "1".
+    // No key at all: everything checked, and load stored ten "1" (but no Language).
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
         EXPECT_EQ(allChecked(), shownChecks(dialog));
         clickCloseBox(dialog);
     }));
-    EXPECT_EQ(std::vector<std::wstring>(10, L"1"), storedTexts());
+    EXPECT_EQ(texts(std::vector<std::wstring>(10, L"1"), L"<none>"), storedTexts());
 
     // Only the exact text "0" unchecks.
     store(L"TabData", L"0");
@@ -246,8 +290,8 @@ TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonOnce) {
         SendMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
     }));
-    // The odd text becomes "1".
-    EXPECT_EQ((std::vector<std::wstring>{L"1", L"0", L"1", L"0", L"1", L"0", L"1", L"1", L"0", L"0"}), storedTexts());
+    // The odd text becomes "1"; the language shown is stored with them.
+    EXPECT_EQ(texts({L"1", L"0", L"1", L"0", L"1", L"0", L"1", L"1", L"0", L"0"}, L"zh-CN"), storedTexts());
     EXPECT_EQ((std::vector<VARIANT_BOOL>{T, F, T, F, T, F, T, T, F, F}), flags());
     EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, m_ribbon->calls);
     // OK leaves the texts as the load read them.
@@ -260,32 +304,40 @@ TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonOnce) {
     }));
 }
 
-// What a policy sets shows in its state and disabled, under one line saying
-// that the administrator set it; OK stores only what the user may choose.
+// What a policy sets, the language included, shows in its state and disabled,
+// under one line saying that the administrator set it; OK stores only what
+// the user may choose.
 TEST_F(CustomiseDialogTest, ChoicesThatAPolicySetsShowDisabledAndOkLeavesThemAlone) {
     storeAll(L"1");
     store(L"TabData", L"0");
     writeRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"ShowRecentFiles", REG_DWORD, dwordBytes(0));
     writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome", REG_SZ, utf16Bytes(L"0", true));
     writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData", REG_DWORD, dwordBytes(1));
+    // The language too: the user chose Traditional Chinese, a policy English.
+    store(L"Language", L"zh-TW");
+    writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"Language", REG_SZ, utf16Bytes(L"en", true));
     const auto policies = [] {
         return std::vector{readRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"ShowRecentFiles"),
-                           readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome"), readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData")};
+                           readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabHome"), readRaw(HKEY_CURRENT_USER, kPolicyKey, L"TabData"),
+                           readRaw(HKEY_CURRENT_USER, kPolicyKey, L"Language")};
     };
     const auto policiesBefore = policies();
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
         // One line more at the bottom, holding the note; nothing else moved.
-        expectLaidOutAt(dialog, dialogs::layout::kCustomiseDialogWithPolicyNote, 96, SIZE{247, 254});
+        expectLaidOutAt(dialog, dialogs::layout::kCustomiseDialogWithPolicyNote, 96, SIZE{374, 254});
         HWND note = GetDlgItem(dialog, kPolicyNote);
         EXPECT_TRUE(IsWindowVisible(note));
         EXPECT_EQ(L"部分选项已由管理员设置。", textOf(note));
         // A move to a 144 DPI monitor keeps the line.
         changeDpi(dialog, 144, RECT{40, 30, 440, 470});
-        expectLaidOutAt(dialog, dialogs::layout::kCustomiseDialogWithPolicyNote, 144, SIZE{371, 381});
+        expectLaidOutAt(dialog, dialogs::layout::kCustomiseDialogWithPolicyNote, 144, SIZE{561, 381});
         std::vector<bool> expected{true, false, false, true, true, true, true, true, true, true};
         EXPECT_EQ(expected, shownChecks(dialog));
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kCheckAll)));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kCheckRce)));
+        HWND languages = GetDlgItem(dialog, kLanguageList);
+        EXPECT_EQ(3, SendMessageW(languages, CB_GETCURSEL, 0, 0));  // English
+        EXPECT_FALSE(IsWindowEnabled(languages));
         // 全不选 and 全选 pass over the entries a policy sets.
         SendMessageW(GetDlgItem(dialog, kCommandUnCheckAll), BM_CLICK, 0, 0);
         EXPECT_EQ((std::vector<bool>{true, false, false, false, false, false, true, false, false, false}), shownChecks(dialog));
@@ -296,7 +348,7 @@ TEST_F(CustomiseDialogTest, ChoicesThatAPolicySetsShowDisabledAndOkLeavesThemAlo
     }));
     // The user's own values of ShowRecentFiles, TabHome and TabData are as
     // they were; SettingFlags holds the policies' states.
-    EXPECT_EQ((std::vector<std::wstring>{L"0", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1", L"1"}), storedTexts());
+    EXPECT_EQ(texts({L"0", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1", L"1"}, L"zh-TW"), storedTexts());
     EXPECT_EQ((std::vector<VARIANT_BOOL>{F, F, F, T, T, T, T, T, T, T}), flags());
     EXPECT_EQ(policiesBefore, policies());
     EXPECT_EQ(1u, invalidations());
@@ -320,7 +372,7 @@ TEST_F(CustomiseDialogTest, CheckAllAndUnCheckAllChangeOnlyTheList) {
         EXPECT_EQ(L"1", readString(HKEY_CURRENT_USER, kSettingsKey, L"TabHome").value_or(L""));
         SendMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
     }));
-    EXPECT_EQ((std::vector<std::wstring>{L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0"}), storedTexts());
+    EXPECT_EQ(texts({L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0"}, L"zh-CN"), storedTexts());
     EXPECT_EQ((std::vector<VARIANT_BOOL>{T, F, F, F, F, F, F, F, F, F}), flags());
     EXPECT_EQ(1u, invalidations());
 }
@@ -357,10 +409,37 @@ TEST_F(CustomiseDialogTest, OkWithoutARibbonStoresAndCloses) {
     EXPECT_EQ(0u, invalidations());
 }
 
+// The drop-down shows the stored language (anything it does not know as
+// Simplified Chinese); OK stores the item chosen, Cancel nothing.
+TEST_F(CustomiseDialogTest, TheLanguageShownIsTheStoredOneAndOkStoresTheChoice) {
+    const struct {
+        const wchar_t* stored;
+        int shown;
+    } kRows[] = {{nullptr, 1}, {L"zh-TW", 2}, {L"en", 3}, {L"Office", 0}, {L"fr", 1}, {L"EN", 3}};
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.stored ? row.stored : L"(missing)")));
+        deleteTree(HKEY_CURRENT_USER, kSettingsKey);
+        if (row.stored) store(L"Language", row.stored);
+        const int chosen = (row.shown + 1) % 4;
+        for (const bool ok : {false, true}) {
+            EXPECT_EQ(S_OK, open([&](HWND dialog) {
+                HWND languages = GetDlgItem(dialog, kLanguageList);
+                EXPECT_EQ(row.shown, SendMessageW(languages, CB_GETCURSEL, 0, 0));
+                SendMessageW(languages, CB_SETCURSEL, chosen, 0);
+                SendMessageW(GetDlgItem(dialog, ok ? kCommandOk : kCommandCancel), BM_CLICK, 0, 0);
+            }));
+            const std::wstring stored = readString(HKEY_CURRENT_USER, kSettingsKey, L"Language").value_or(L"<none>");
+            EXPECT_EQ(ok ? settings::storedTextOf(dialogs::kLanguageItems[chosen].choice) : row.stored ? row.stored : L"<none>",
+                      stored);
+        }
+    }
+}
+
 TEST_F(CustomiseDialogTest, TabVisitsTheControlsInReadingOrderFromCheckAll) {
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
         EXPECT_EQ(kCheckAll, GetDlgCtrlID(focusOf(dialog)));
-        for (int id : {kCheckRce, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll, kCommandOk, kCommandCancel, kCheckAll}) {
+        for (int id : {kCheckRce, kLanguageList, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll, kCommandOk,
+                       kCommandCancel, kCheckAll}) {
             EXPECT_EQ(id, GetDlgCtrlID(pressTab(dialog)));
         }
         clickCloseBox(dialog);
@@ -384,13 +463,13 @@ TEST_F(CustomiseDialogTest, EscIsCancel) {
         pressKey(dialog, VK_ESCAPE);
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
     }));
-    EXPECT_EQ(std::vector<std::wstring>(10, L"1"), storedTexts());
+    EXPECT_EQ(texts(std::vector<std::wstring>(10, L"1"), L"<none>"), storedTexts());
     EXPECT_EQ(0u, invalidations());
 }
 
 TEST_F(CustomiseDialogTest, EnterPressesTheFocusedButtonElseOk) {
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
-        for (int tabs = 0; tabs < 4; ++tabs) tabInOpenDialog(dialog);
+        for (int tabs = 0; tabs < 5; ++tabs) tabInOpenDialog(dialog);
         ASSERT_EQ(kCommandUnCheckAll, GetDlgCtrlID(focusOf(dialog)));
         pressKey(dialog, VK_RETURN);
         EXPECT_TRUE(waitUntil([&] { return !listChecked(GetDlgItem(dialog, kListBuiltin), 0); }));
@@ -488,12 +567,12 @@ TEST_F(CustomiseDialogTest, WithoutAnOwnerItIsCentredOnTheScreen) {
 TEST_F(CustomiseDialogTest, FailsWithoutShowingWhenApplicationCannotBeRead) {
     m_excel->failures[0x94] = E_ACCESSDENIED;
     SetErrorInfo(0, nullptr);
-    EXPECT_EQ(E_ACCESSDENIED, dialogs::showCustomiseDialog(excel()));
+    EXPECT_EQ(E_ACCESSDENIED, dialogs::showCustomiseDialog(excel(), Language::SimplifiedChinese));
     EXPECT_TRUE(takeThreadError().has_value());
     // Nothing was loaded: the settings key was not even created.
     EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
 
-    EXPECT_EQ(E_POINTER, dialogs::showCustomiseDialog(nullptr));
+    EXPECT_EQ(E_POINTER, dialogs::showCustomiseDialog(nullptr, Language::SimplifiedChinese));
 }
 
 }  // namespace

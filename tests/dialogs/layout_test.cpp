@@ -57,8 +57,9 @@ TEST(Layout, FontSizesAndLineWidthsScaleWithTheDpi) {
 
 TEST(Layout, ControlsAreCreatedInTabOrderWhichIsTheReadingOrder) {
     using namespace customise;
-    EXPECT_EQ((std::vector<int>{kCheckAll, kCheckRce, kFrameShowCustom, kListBuiltin, kCommandCheckAll, kCommandUnCheckAll,
-                                kFrameBuiltinTabs, kCommandOk, kCommandCancel}),
+    EXPECT_EQ((std::vector<int>{kCheckAll, kCheckRce, kFrameShowCustom, kLanguageList, kLanguageNote, kFrameLanguage,
+                                kListBuiltin, kCommandCheckAll, kCommandUnCheckAll, kFrameBuiltinTabs, kCommandOk,
+                                kCommandCancel}),
               idsInTabOrder(kCustomiseDialog));
     using namespace about;
     EXPECT_EQ((std::vector<int>{kCmdOk, kPicIcon, kLabel1, kLabel2, kLabel3, kLabel4, kLabel5, kLabel6, kLabel7, kLabel8,
@@ -121,8 +122,8 @@ TEST(Layout, ThePolicyNoteAddsALineBelowEverythingElse) {
     const ControlSpec* note = findControl(noted, kPolicyNote);
     ASSERT_NE(nullptr, note);
     EXPECT_EQ(ControlKind::Label, note->kind);
-    EXPECT_STREQ(L"部分选项已由管理员设置。", note->text);
-    EXPECT_STREQ(plain.caption, noted.caption);
+    EXPECT_STREQ(L"部分选项已由管理员设置。", note->text.in(Language::SimplifiedChinese));
+    for (Language language : kLanguages) EXPECT_STREQ(plain.caption.in(language), noted.caption.in(language));
     EXPECT_EQ(plain.clientWidth, noted.clientWidth);
     EXPECT_EQ(plain.controls, noted.controls);
     EXPECT_EQ(plain.controlCount + 1, noted.controlCount);

@@ -175,6 +175,45 @@ TEST_P(RibbonActionsTest, AboutMenuShowsTheDllsLogoThemedAndItsLinkOpensTheBrows
     EXPECT_TRUE(ribbonUi->calls.empty());
 }
 
+// The dialogs follow the stored language at each opening; following Office,
+// Office is asked once, and an Office that cannot say leaves Simplified
+// Chinese and is asked again next time. The ribbon keeps the language it was
+// connected in (Simplified Chinese: nothing was stored then).
+TEST_P(RibbonActionsTest, TheDialogsFollowTheStoredLanguageAtOnceAndTheRibbonKeepsItsOwn) {
+    const std::vector<std::wstring> asksOffice = {L"LanguageSettings", L"LanguageSettings.LanguageID(2)", L"Application"};
+    const std::vector<std::wstring> asksNothing = {L"Application"};
+    const struct {
+        const wchar_t* stored;
+        long officeLcid;
+        bool officeFails;
+        Language shown;
+        std::vector<std::wstring> calls;
+    } kRows[] = {
+        {L"en", 1028, false, Language::English, asksNothing},
+        {L"zh-TW", 1033, false, Language::TraditionalChinese, asksNothing},
+        {L"Office", 1028, true, Language::SimplifiedChinese, {L"LanguageSettings", L"Application"}},
+        {L"Office", 1028, false, Language::TraditionalChinese, asksOffice},
+        // Office's language is asked once a connection.
+        {L"Office", 1033, false, Language::TraditionalChinese, asksNothing},
+        {L"zh-CN", 1033, false, Language::SimplifiedChinese, asksNothing},
+    };
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.stored)));
+        storeSetting(L"Language", row.stored);
+        excel->userInterfaceLcid = row.officeLcid;
+        excel->failures.clear();
+        if (row.officeFails) excel->failures[excel::kLanguageSettings] = E_FAIL;
+        excel->calls.clear();
+        const Seen seen = click(L"AboutMenu", layout::kAboutDialog.caption.in(row.shown));
+        EXPECT_EQ(S_OK, seen.hr);
+        EXPECT_EQ(row.calls, excel->calls);
+        EXPECT_FALSE(takeThreadError().has_value()) << "Office's failure was left on the thread";
+    }
+    const Seen seen = click(L"CustomMenu", layout::kCustomiseDialog.caption.in(Language::SimplifiedChinese));
+    EXPECT_EQ(S_OK, seen.hr);
+    EXPECT_EQ(L"关于Korvanta(&A)", hostsim::callCallback(addin.get(), L"GetLabel", hostsim::makeControl(L"AboutMe").get()).text);
+}
+
 // None of this Excel's windows takes input while a dialog shows, a floating
 // pane included; afterwards each is as it was, and the owner is active again.
 TEST_P(RibbonActionsTest, TheDialogIsModalToTheWholeExcelAndGivesBackExactlyWhatItTook) {

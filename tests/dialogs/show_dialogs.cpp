@@ -1,5 +1,6 @@
 // Opens one of the dialogs and keeps it open, for pictures of it:
-//   show_dialogs customise|about [dpi]
+//   show_dialogs customise|about [dpi, 0 for the screen's] [zh-CN|zh-TW|en]
+// A language given is stored as the user's choice, as the dialog would store it.
 // Prints the dialog's window rectangle (left top width height, screen pixels)
 // once it is on the screen. The link opens nothing here.
 #include <windows.h>
@@ -13,6 +14,9 @@
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/customise_dialog.h"
+#include "dialogs/layout.h"
+#include "settings/language_setting.h"
+#include "settings/settings_store.h"
 #include "support/module.h"
 
 namespace {
@@ -26,7 +30,12 @@ int main(int argc, char** argv) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
     module::setInstance(GetModuleHandleW(nullptr));
     const bool about = argc > 1 && std::strcmp(argv[1], "about") == 0;
-    const wchar_t* caption = about ? L"关于Korvanta" : L"自定义";
+    std::wstring tag;
+    for (const char* c = argc > 3 ? argv[3] : ""; *c; ++c) tag += static_cast<wchar_t>(*c);
+    const Language language = settings::languageOf(settings::languageChoiceOf(tag), std::nullopt);
+    // As chosen by the user: the drop-down shows it.
+    if (!tag.empty()) settings::WriteLanguageChoice(settings::languageChoiceOf(tag));
+    const wchar_t* caption = (about ? dialogs::layout::kAboutDialog : dialogs::layout::kCustomiseDialog).caption.in(language);
 
     std::unique_ptr<dialogs::ModalDialog> dialog;
     if (about) {
@@ -37,6 +46,7 @@ int main(int argc, char** argv) {
         dialog = std::make_unique<dialogs::CustomiseDialog>();
     }
     if (argc > 2) dialog->setLayoutDpi(std::atoi(argv[2]));
+    dialog->setLanguage(language);
 
     std::thread reporter([caption] {
         HWND window = nullptr;

@@ -1,5 +1,5 @@
-// The File menu from any recent-file list Excel could report: any count, any
-// paths. libxml2 must find the document well-formed (and valid where the
+// The File menu in any language from any recent-file list Excel could report:
+// any count, any paths. libxml2 must find the document well-formed (and valid where the
 // customUI schema is at hand), every recent-file button must show its own
 // file (in the label with each "&" doubled, which Office shows as one), and
 // the path that OpenFile would take for the button must be the path that went
@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "ribbon/file_menu.h"
+#include "ribbon/ribbon_texts.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "tests/fuzz/xml_oracle.h"
 
 namespace {
 
-const std::u32string kSupertipStart = U"打开:  ";
 constexpr std::size_t kMaxAttributeLength = 1024;
 
 // What a label carries for Office to show `name`: every "&" doubled.
@@ -38,6 +38,8 @@ bool isRecentFileButton(xmlNodePtr node) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Input input(data, size);
+    const Language language = kLanguages[input.byte() % kLanguageCount];
+    const std::u32string supertipStart = fuzz::codePointsOf(ribbon::ribbonText(ribbon::RibbonText::OpenPrefix, language));
     const int listed = ribbon::recentButtonCount(input.number());
     fuzz::check(listed >= 0 && listed <= ribbon::kMaxRecentButtons, "at most three buttons");
     input.separateTexts();
@@ -49,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         paths.push_back(input.wideText(4096));
         entries.push_back({paths.back(), ribbon::fileNameOf(paths.back())});
     }
-    const std::wstring document = ribbon::fileMenuDocument(entries);
+    const std::wstring document = ribbon::fileMenuDocument(entries, language);
 
     const fuzz::Document parsed(fuzz::utf8Of(fuzz::codePointsOf(document)));
     fuzz::check(parsed.get() != nullptr, "the File menu is well-formed XML");
@@ -75,10 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::u32string path = fuzz::xmlRepresentable(fuzz::codePointsOf(opened.path));
         const std::u32string name = withAccessKeysEscaped(fuzz::xmlRepresentable(fuzz::codePointsOf(opened.name)));
         const std::u32string number(1, U'0' + buttons);
-        if (opened.path.size() + kSupertipStart.size() <= kMaxAttributeLength) {
-            fuzz::check(supertip == kSupertipStart + path, "the supertip shows the file's whole path");
+        if (opened.path.size() + supertipStart.size() <= kMaxAttributeLength) {
+            fuzz::check(supertip == supertipStart + path, "the supertip shows the file's whole path");
         } else {
-            fuzz::check(supertip.rfind(kSupertipStart, 0) == 0, "a shortened supertip still starts as usual");
+            fuzz::check(supertip.rfind(supertipStart, 0) == 0, "a shortened supertip still starts as usual");
         }
         const auto ampersands = static_cast<std::size_t>(std::count(opened.name.begin(), opened.name.end(), L'&'));
         if (opened.name.size() + ampersands + 3 <= kMaxAttributeLength) {

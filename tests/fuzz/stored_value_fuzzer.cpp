@@ -1,12 +1,13 @@
 // What a stored registry value reads as, for any type, size and bytes, against
 // the rules the settings store documents: a text up to its first NUL, the
 // first two bytes of binary data as a signed 16-bit number, a four-byte DWORD
-// as a signed 32-bit number, nothing else; and what such a value sets as a
-// policy.
+// as a signed 32-bit number, nothing else; what such a value sets as a policy;
+// and what its text chooses as the Language value.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "settings/language_setting.h"
 #include "settings/stored_value.h"
 #include "tests/fuzz/xml_oracle.h"
 
@@ -54,5 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Only the exact text "0" hides.
     const std::wstring wide(text.begin(), text.end());
     check(settings::shownByText(wide) == (text != "0"), "only \"0\" hides");
+    // A language is chosen only by its own tag, in any ASCII letter case.
+    const settings::LanguageChoice choice = settings::languageChoiceOf(wide);
+    std::wstring folded = wide;
+    for (wchar_t& c : folded) c = (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+    std::wstring tag = settings::storedTextOf(choice);
+    for (wchar_t& c : tag) c = (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+    check(settings::choosesLanguage(wide) ? folded == tag : choice == settings::LanguageChoice::SimplifiedChinese,
+          "only a language's tag chooses it; anything else is zh-CN");
     return 0;
 }

@@ -144,7 +144,7 @@ policy_templates() {
   echo "The Group Policy templates"
   xpath() { xmllint --xpath "$2" "$1" 2>/dev/null; }
   values() { grep -o '"[^"]*"' | tr -d '"' | sort; }
-  [ -f "$policy/en-US/Korvanta.adml" ] && [ -f "$policy/zh-CN/Korvanta.adml" ] &&
+  [ -f "$policy/en-US/Korvanta.adml" ] && [ -f "$policy/zh-CN/Korvanta.adml" ] && [ -f "$policy/zh-TW/Korvanta.adml" ] &&
     pass "policy/Korvanta.admx with $(cd "$policy" && echo */Korvanta.adml)" || fail "an ADML file is missing"
   for file in "$admx" "$policy"/*/Korvanta.adml; do
     xmllint --noout "$file" 2>/dev/null && pass "${file#$dist/} is well-formed" || fail "${file#$dist/} is not well-formed"
@@ -154,19 +154,28 @@ policy_templates() {
       fail "${file#$dist/}: namespace, schemaVersion or revision wrong"
   done
   local policies
-  policies=$(xpath "$admx" 'count(//*[local-name()="policy"])')
+  # The display settings' policies: on and off; the language's: a list.
+  policies=$(xpath "$admx" 'count(//*[local-name()="policy"][@valueName])')
   [ "$(xpath "$admx" "count(//*[local-name()=\"policy\"][@class=\"Both\" and @key=\"$key\" and @name=@valueName
         and *[local-name()=\"parentCategory\"]/@ref=//*[local-name()=\"category\"]/@name
         and *[local-name()=\"enabledValue\"]/*[local-name()=\"decimal\"]/@value=1
         and *[local-name()=\"disabledValue\"]/*[local-name()=\"decimal\"]/@value=0])")" = "$policies" ] &&
-    pass "all $policies policies: class Both, $key, in the Korvanta category, enabled 1 and disabled 0" ||
-    fail "a policy differs from the others: class, key, category or values"
+    pass "all $policies display policies: class Both, $key, in the Korvanta category, enabled 1 and disabled 0" ||
+    fail "a display policy differs from the others: class, key, category or values"
+  local language_policy='//*[local-name()="policy"][@name="Language" and @class="Both" and @key="'$key'" and not(@valueName)]'
+  [ "$(xpath "$admx" "$language_policy//*[local-name()=\"enum\"][@valueName=\"Language\"]//*[local-name()=\"string\"]/text()" |
+      sort | tr '\n' ' ')" = "$(printf '%s\n' Office zh-CN zh-TW en | sort | tr '\n' ' ')" ] &&
+    pass "the Language policy: class Both, $key, a list writing Office, zh-CN, zh-TW or en to Language" ||
+    fail "the Language policy is not a list of the four texts the DLL reads"
+  # The DLL writes each display setting it reads when missing, never Language.
   local names_read
-  names_read=$("$wine" reg query 'HKCU\SOFTWARE\Microsoft\Shared Tools\Korvanta\Excel' </dev/null 2>/dev/null |
-    tr -d '\r' | awk '/^    / { print $1 }' | sort)
-  [ -n "$names_read" ] && [ "$(xpath "$admx" '//*[local-name()="policy"]/@valueName' | values)" = "$names_read" ] &&
+  names_read=$( ("$wine" reg query 'HKCU\SOFTWARE\Microsoft\Shared Tools\Korvanta\Excel' </dev/null 2>/dev/null |
+    tr -d '\r' | awk '/^    / { print $1 }'; echo Language) | sort)
+  local names_set
+  names_set=$( (xpath "$admx" '//*[local-name()="policy"]/@valueName | //*[local-name()="enum"]/@valueName') | values)
+  [ -n "$names_read" ] && [ "$names_set" = "$names_read" ] &&
     pass "the policies name exactly the values the DLL reads: $(tr '\n' ' ' <<<"$names_read")" ||
-    fail "policies and values read differ: policies $(xpath "$admx" '//*[local-name()="policy"]/@valueName' | values | tr '\n' ' '), read $(tr '\n' ' ' <<<"$names_read")"
+    fail "policies and values read differ: policies $(tr '\n' ' ' <<<"$names_set"), read $(tr '\n' ' ' <<<"$names_read")"
   ids=$(grep -o '\$(string\.[^)]*)' "$admx" | sed 's/^$(string\.//; s/)$//' | sort -u)
   for adml in "$policy"/*/Korvanta.adml; do
     language=$(basename "$(dirname "$adml")")

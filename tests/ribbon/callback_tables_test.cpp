@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,7 @@ TEST(SettingOfTab, TheEightBuiltInTabs) {
 // The document and the settings table agree: every tab the document hides
 // through GetVisibleII is a setting, and every setting is used.
 TEST(SettingOfTab, TheDocumentsTabsAreTheTabSettings) {
-    const std::wstring_view document = ribbon::customUiDocument();
+    const std::wstring_view document = ribbon::customUiDocument(Language::SimplifiedChinese);
     const std::wstring_view open = L"<tab idMso=\"";
     const std::wstring_view close = L"\" getVisible=\"GetVisibleII\"/>";
     std::vector<std::size_t> found;
@@ -65,20 +66,40 @@ TEST(SettingOfTab, TheDocumentsTabsAreTheTabSettings) {
 }
 
 TEST(LabelOfId, EveryRowAndNoOther) {
-    EXPECT_EQ(L"名称(&N)", labelOfId(L"RXcharumingcheng"));
-    EXPECT_EQ(L"图片(&P)", labelOfId(L"RXcharutupian"));
-    EXPECT_EQ(L"行(&R)", labelOfId(L"RXhang"));
-    EXPECT_EQ(L"列(&C)", labelOfId(L"RXlie"));
-    EXPECT_EQ(L"工作表(&H)", labelOfId(L"RXgongzuobiao"));
-    EXPECT_EQ(L"保护(&P)", labelOfId(L"RXbaohu"));
-    EXPECT_EQ(L"宏(&M)", labelOfId(L"RXhong"));
-    EXPECT_EQ(L"分组和分级显示(&G)", labelOfId(L"RXfenjixianshi"));
-    EXPECT_EQ(L"列表(&I)", labelOfId(L"RXliebiao"));
-    EXPECT_EQ(L"导入外部数据(&D)", labelOfId(L"RXdaorushuju"));
-    EXPECT_EQ(L"关于Korvanta(&A)", labelOfId(L"AboutMe"));
-    for (const wchar_t* id : {L"", L"Dizhi", L"aboutme", L"AboutMe ", L"RXHang", L"rxhang", L"RXpailie",
-                              L"RXcharuhanshu", L"TabHome"}) {
-        EXPECT_TRUE(labelOfId(id).empty()) << ribbon_test::toUtf8(id);
+    constexpr Language kZhCn = Language::SimplifiedChinese;
+    EXPECT_EQ(L"名称(&N)", labelOfId(L"RXcharumingcheng", kZhCn));
+    EXPECT_EQ(L"图片(&P)", labelOfId(L"RXcharutupian", kZhCn));
+    EXPECT_EQ(L"行(&R)", labelOfId(L"RXhang", kZhCn));
+    EXPECT_EQ(L"列(&C)", labelOfId(L"RXlie", kZhCn));
+    EXPECT_EQ(L"工作表(&H)", labelOfId(L"RXgongzuobiao", kZhCn));
+    EXPECT_EQ(L"保护(&P)", labelOfId(L"RXbaohu", kZhCn));
+    EXPECT_EQ(L"宏(&M)", labelOfId(L"RXhong", kZhCn));
+    EXPECT_EQ(L"分组和分级显示(&G)", labelOfId(L"RXfenjixianshi", kZhCn));
+    EXPECT_EQ(L"列表(&I)", labelOfId(L"RXliebiao", kZhCn));
+    EXPECT_EQ(L"导入外部数据(&D)", labelOfId(L"RXdaorushuju", kZhCn));
+    EXPECT_EQ(L"关于Korvanta(&A)", labelOfId(L"AboutMe", kZhCn));
+    // Taiwan's row is 列 and its column 欄: converting the characters would swap them.
+    EXPECT_EQ(L"列(&R)", labelOfId(L"RXhang", Language::TraditionalChinese));
+    EXPECT_EQ(L"欄(&C)", labelOfId(L"RXlie", Language::TraditionalChinese));
+    for (Language language : kLanguages) {
+        for (const wchar_t* id : {L"", L"Dizhi", L"aboutme", L"AboutMe ", L"RXHang", L"rxhang", L"RXpailie",
+                                  L"RXcharuhanshu", L"TabHome"}) {
+            EXPECT_TRUE(labelOfId(id, language).empty()) << ribbon_test::toUtf8(id);
+        }
+    }
+}
+
+// Every language keeps each label's access key: one "&", before the same letter.
+TEST(LabelOfId, EveryLanguageKeepsTheAccessKeys) {
+    const auto accessKey = [](std::wstring_view label) {
+        const std::size_t at = label.find(L'&');
+        EXPECT_EQ(at, label.rfind(L'&')) << ribbon_test::toUtf8(label);
+        return at + 1 < label.size() ? std::towupper(label[at + 1]) : L'?';
+    };
+    for (const wchar_t* id : {L"RXcharumingcheng", L"RXcharutupian", L"RXhang", L"RXlie", L"RXgongzuobiao", L"RXbaohu",
+                              L"RXhong", L"RXfenjixianshi", L"RXliebiao", L"RXdaorushuju", L"AboutMe"}) {
+        const wint_t key = accessKey(labelOfId(id, Language::SimplifiedChinese));
+        for (Language language : kLanguages) EXPECT_EQ(key, accessKey(labelOfId(id, language))) << ribbon_test::toUtf8(id);
     }
 }
 

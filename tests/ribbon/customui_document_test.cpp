@@ -1,4 +1,5 @@
-// The customUI document against its expected text and its counted features.
+// The customUI document in every language against its expected text and its
+// counted features.
 #include "ribbon/customui_document.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +11,21 @@
 
 namespace {
 
-using ribbon::customUiDocument;
 using ribbon_test::occurrences;
 
-TEST(CustomUiDocument, IsTheExpectedTextAndTheSameOnEveryCall) {
-    EXPECT_EQ(ribbon_test::expectedText("customui.xml"), ribbon_test::toUtf8(customUiDocument()));
-    EXPECT_EQ(customUiDocument(), customUiDocument());
+class CustomUiDocument : public testing::TestWithParam<Language> {
+protected:
+    std::wstring_view customUiDocument() const { return ribbon::customUiDocument(GetParam()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, CustomUiDocument, testing::ValuesIn(kLanguages), korvanta_test::languageName);
+
+TEST_P(CustomUiDocument, IsTheExpectedTextKeptForEveryCall) {
+    EXPECT_EQ(ribbon_test::expectedText("customui.xml", GetParam()), ribbon_test::toUtf8(customUiDocument()));
+    EXPECT_EQ(customUiDocument().data(), customUiDocument().data());
 }
 
-TEST(CustomUiDocument, HasNoDeclarationLineBreakOrStrayNul) {
+TEST_P(CustomUiDocument, HasNoDeclarationLineBreakOrStrayNul) {
     const std::wstring_view doc = customUiDocument();
     EXPECT_EQ(L"<customUI", doc.substr(0, 9));
     EXPECT_EQ(doc.find_first_of(std::wstring_view(L"\r\n\t\0", 4)), std::wstring_view::npos);
@@ -27,7 +34,7 @@ TEST(CustomUiDocument, HasNoDeclarationLineBreakOrStrayNul) {
     EXPECT_EQ(doc.substr(doc.size() - end.size()), end);
 }
 
-TEST(CustomUiDocument, CountsOfElements) {
+TEST_P(CustomUiDocument, CountsOfElements) {
     const std::wstring_view doc = customUiDocument();
     EXPECT_EQ(18u, occurrences(doc, L"<dynamicMenu "));
     EXPECT_EQ(17u, occurrences(doc, L"<labelControl "));
@@ -44,7 +51,7 @@ TEST(CustomUiDocument, CountsOfElements) {
     }
 }
 
-TEST(CustomUiDocument, IdsAreDistinct) {
+TEST_P(CustomUiDocument, IdsAreDistinct) {
     const std::wstring_view doc = customUiDocument();
     std::set<std::wstring_view> ids;
     std::size_t count = 0;
@@ -58,7 +65,7 @@ TEST(CustomUiDocument, IdsAreDistinct) {
     EXPECT_EQ(66u, ids.size());
 }
 
-TEST(CustomUiDocument, KeepsItsOddBlanks) {
+TEST_P(CustomUiDocument, KeepsItsOddBlanks) {
     const std::wstring_view doc = customUiDocument();
     EXPECT_EQ(6u, occurrences(doc, L" />"));
     for (const wchar_t* element : {L"<comboBox idMso=\"Font\" />", L"<control idMso=\"FileSendAsAttachment\" showLabel=\"false\" />",

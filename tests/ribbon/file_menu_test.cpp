@@ -84,13 +84,24 @@ TEST(EscapeAttribute, AtEveryOffsetOfALongName) {
     EXPECT_EQ(plain + plain, escapeAttribute(plain + plain));
 }
 
-TEST(FileMenuDocument, AreTheExpectedTexts) {
-    EXPECT_EQ(ribbon_test::expectedText("menu_file_none.xml"), ribbon_test::toUtf8(fileMenuDocument({})));
-    EXPECT_EQ(ribbon_test::expectedText("menu_file_one.xml"),
-              ribbon_test::toUtf8(fileMenuDocument({entryOf(L"C:\\Data\\Book1.xlsx")})));
+// The File menu in each language: its expected texts, and the recent files'
+// supertip, whose prefix differs in length, fitted to the schema's limit.
+class FileMenuInLanguage : public testing::TestWithParam<Language> {
+protected:
+    std::wstring document(const std::vector<RecentEntry>& entries) const { return fileMenuDocument(entries, GetParam()); }
+    std::wstring prefix() const { return ribbon::ribbonText(ribbon::RibbonText::OpenPrefix, GetParam()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, FileMenuInLanguage, testing::ValuesIn(kLanguages), korvanta_test::languageName);
+
+TEST_P(FileMenuInLanguage, AreTheExpectedTexts) {
+    const Language language = GetParam();
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_none.xml", language), ribbon_test::toUtf8(document({})));
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_one.xml", language),
+              ribbon_test::toUtf8(document({entryOf(L"C:\\Data\\Book1.xlsx")})));
     const std::vector<RecentEntry> three = {entryOf(L"D:\\报表\\R&D <草稿>.xlsx"),
                                             entryOf(L"\\\\fs01\\共享\\Tom's \"final\".xlsm"), entryOf(L"Book3.xls")};
-    EXPECT_EQ(ribbon_test::expectedText("menu_file_three.xml"), ribbon_test::toUtf8(fileMenuDocument(three)));
+    EXPECT_EQ(ribbon_test::expectedText("menu_file_three.xml", language), ribbon_test::toUtf8(document(three)));
 }
 
 TEST(FileMenuDocument, WithoutFilesTheSeparatorsMeetThePageSetupButton) {
@@ -140,23 +151,24 @@ std::size_t attributeLength(const std::wstring& doc, const std::wstring& name, i
     return length;
 }
 
-TEST(FileMenuDocument, PathsAndNamesUpToTheSchemaLimitAreWrittenWhole) {
-    const std::wstring path = L"C:\\" + std::wstring(1019 - 3 - 5, L'p') + L".xlsx";  // 1019: "打开:  " makes 1024
-    ASSERT_EQ(1019u, path.size());
-    const std::wstring doc = fileMenuDocument({entryOf(path)});
-    EXPECT_EQ(1u, occurrences(doc, L"supertip=\"打开:  " + path + L"\""));
+TEST_P(FileMenuInLanguage, PathsAndNamesUpToTheSchemaLimitAreWrittenWhole) {
+    // With the prefix ("打开:  " five characters, "Open:  " seven) the supertip is 1024.
+    const std::wstring path = L"C:\\" + std::wstring(1024 - prefix().size() - 3 - 5, L'p') + L".xlsx";
+    const std::wstring doc = document({entryOf(path)});
+    EXPECT_EQ(1u, occurrences(doc, L"supertip=\"" + prefix() + path + L"\""));
     EXPECT_EQ(1024u, attributeLength(doc, L"supertip"));
+    EXPECT_EQ(1023u, attributeLength(document({entryOf(path.substr(1))}), L"supertip"));
     const std::wstring name(1021, L'n');  // "1: " makes 1024
-    EXPECT_EQ(1024u, attributeLength(fileMenuDocument({RecentEntry{name, name}}), L"label"));
+    EXPECT_EQ(1024u, attributeLength(document({RecentEntry{name, name}}), L"label"));
     const std::wstring ampersands(510, L'&');  // doubled, "1: " makes 1023
-    EXPECT_EQ(1023u, attributeLength(fileMenuDocument({RecentEntry{name, ampersands}}), L"label"));
+    EXPECT_EQ(1023u, attributeLength(document({RecentEntry{name, ampersands}}), L"label"));
 }
 
-TEST(FileMenuDocument, LongerPathsAndNamesAreShortenedInTheMiddle) {
+TEST_P(FileMenuInLanguage, LongerPathsAndNamesAreShortenedInTheMiddle) {
     const std::wstring path = L"\\\\?\\UNC\\server&co\\" + std::wstring(40000, L'd') + L"\\R&D.xlsx";
-    const std::wstring doc = fileMenuDocument({entryOf(path), RecentEntry{path, path}});
+    const std::wstring doc = document({entryOf(path), RecentEntry{path, path}});
     EXPECT_EQ(1024u, attributeLength(doc, L"supertip"));
-    EXPECT_EQ(2u, occurrences(doc, L"supertip=\"打开:  \\\\?\\UNC\\server&amp;co\\ddd"));
+    EXPECT_EQ(2u, occurrences(doc, L"supertip=\"" + prefix() + L"\\\\?\\UNC\\server&amp;co\\ddd"));
     EXPECT_EQ(2u, occurrences(doc, L"ddd\\R&amp;D.xlsx\" tag="));
     EXPECT_EQ(3u, occurrences(doc, L"d\u2026d"));  // both supertips and the second label
     EXPECT_EQ(1024u, attributeLength(doc, L"label", 2));

@@ -1,4 +1,4 @@
-// Tag selection and the eight fixed menu documents.
+// Tag selection and the eight fixed menu documents in every language.
 #include "ribbon/menu_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 
 namespace {
 
-using ribbon::fixedMenuDocument;
 using ribbon::LegacyMenu;
 using ribbon::menuForTag;
 
@@ -68,15 +67,22 @@ TEST(MenuForTag, RejectsEverythingElse) {
     EXPECT_FALSE(menuForTag(std::wstring_view(L"Help\0", 5)).has_value());
 }
 
-TEST(FixedMenuDocument, AreTheExpectedTexts) {
+class FixedMenuDocument : public testing::TestWithParam<Language> {
+protected:
+    std::wstring_view fixedMenuDocument(LegacyMenu menu) const { return ribbon::fixedMenuDocument(menu, GetParam()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, FixedMenuDocument, testing::ValuesIn(kLanguages), korvanta_test::languageName);
+
+TEST_P(FixedMenuDocument, AreTheExpectedTextsKeptForEveryCall) {
     for (const FixedMenu& m : kFixedMenus) {
-        EXPECT_EQ(ribbon_test::expectedText(m.file), ribbon_test::toUtf8(fixedMenuDocument(m.menu))) << m.file;
+        EXPECT_EQ(ribbon_test::expectedText(m.file, GetParam()), ribbon_test::toUtf8(fixedMenuDocument(m.menu))) << m.file;
         EXPECT_EQ(fixedMenuDocument(m.menu).data(), fixedMenuDocument(m.menu).data()) << m.file;
     }
     EXPECT_TRUE(fixedMenuDocument(LegacyMenu::File).empty());
 }
 
-TEST(FixedMenuDocument, FrameLinesAndSubmenus) {
+TEST_P(FixedMenuDocument, FrameLinesAndSubmenus) {
     for (const FixedMenu& m : kFixedMenus) {
         const std::vector<std::wstring_view> lines = linesOf(fixedMenuDocument(m.menu));
         ASSERT_EQ(lines.size(), m.contentLines + 2) << m.file;
@@ -90,7 +96,7 @@ TEST(FixedMenuDocument, FrameLinesAndSubmenus) {
     }
 }
 
-TEST(FixedMenuDocument, RepeatedControlsAreSentEachTime) {
+TEST_P(FixedMenuDocument, RepeatedControlsAreSentEachTime) {
     const std::wstring_view edit = fixedMenuDocument(LegacyMenu::Edit);
     EXPECT_EQ(2u, ribbon_test::occurrences(edit, L"<button idMso=\"PasteSpecialDialog\" />"));
     EXPECT_EQ(3u, ribbon_test::occurrences(edit, L"<button idMso=\"PasteAsHyperlink\" />"));

@@ -1,7 +1,7 @@
 // Writes every kind of document the ribbon returns into a folder, as UTF-8,
-// for validate_ribbon_xml.sh to check against the customUI schema: the
-// customUI document, the eight fixed menus, and File menus from recent-file
-// lists that carry the characters XML treats specially.
+// for validate_ribbon_xml.sh to check against the customUI schema, in every
+// language: the customUI document, the eight fixed menus, and File menus from
+// recent-file lists that carry the characters XML treats specially.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -43,6 +43,9 @@ std::vector<RecentList> recentLists() {
     };
 }
 
+// File names begin with the language's tag.
+const char* const kPrefixes[kLanguageCount] = {"zh-CN_", "zh-TW_", "en_"};
+
 bool write(const std::string& folder, const std::string& name, std::wstring_view document) {
     if (ribbon_test::writeFile(folder + "/" + name, ribbon_test::toUtf8(document))) return true;
     std::fprintf(stderr, "cannot write %s/%s\n", folder.c_str(), name.c_str());
@@ -57,18 +60,24 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    bool ok = write(folder, "customui.xml", ribbon::customUiDocument());
     const struct {
         LegacyMenu menu;
         const char* name;
     } fixed[] = {{LegacyMenu::Edit, "edit"},     {LegacyMenu::View, "view"},   {LegacyMenu::Insert, "insert"},
                  {LegacyMenu::Format, "format"}, {LegacyMenu::Tools, "tools"}, {LegacyMenu::Data, "data"},
                  {LegacyMenu::Window, "window"}, {LegacyMenu::Help, "help"}};
-    for (const auto& m : fixed) ok = write(folder, std::string("menu_") + m.name + ".xml", ribbon::fixedMenuDocument(m.menu)) && ok;
-    for (const RecentList& list : recentLists()) {
-        std::vector<ribbon::RecentEntry> entries;
-        for (const std::wstring& path : list.paths) entries.push_back({path, ribbon::fileNameOf(path)});
-        ok = write(folder, std::string("menu_file_") + list.name + ".xml", ribbon::fileMenuDocument(entries)) && ok;
+    bool ok = true;
+    for (Language language : kLanguages) {
+        const std::string prefix = kPrefixes[static_cast<std::size_t>(language)];
+        ok = write(folder, prefix + "customui.xml", ribbon::customUiDocument(language)) && ok;
+        for (const auto& m : fixed) {
+            ok = write(folder, prefix + "menu_" + m.name + ".xml", ribbon::fixedMenuDocument(m.menu, language)) && ok;
+        }
+        for (const RecentList& list : recentLists()) {
+            std::vector<ribbon::RecentEntry> entries;
+            for (const std::wstring& path : list.paths) entries.push_back({path, ribbon::fileNameOf(path)});
+            ok = write(folder, prefix + "menu_file_" + list.name + ".xml", ribbon::fileMenuDocument(entries, language)) && ok;
+        }
     }
     return ok ? 0 : 1;
 }

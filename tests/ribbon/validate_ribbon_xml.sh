@@ -25,8 +25,9 @@ mkdir -p "$folder"
 
 shopt -s nullglob
 documents=("$folder"/*.xml)
-# customUI, eight fixed menus, and at least the File menus with and without files.
-[ ${#documents[@]} -ge 11 ] || { echo "only ${#documents[@]} documents written" >&2; exit 1; }
+# In each of the three languages: customUI, eight fixed menus, and at least the
+# File menus with and without files.
+[ ${#documents[@]} -ge 33 ] || { echo "only ${#documents[@]} documents written" >&2; exit 1; }
 
 failed=0
 fail() { echo "FAIL: $1" >&2; failed=1; }
@@ -38,7 +39,7 @@ for document in "${documents[@]}"; do
     continue
   fi
   expected_root=menu
-  [ "$name" = customui.xml ] && expected_root=customUI
+  case $name in *_customui.xml) expected_root=customUI ;; esac
   root=$(xmllint --xpath 'local-name(/*)' "$document")
   root_namespace=$(xmllint --xpath 'namespace-uri(/*)' "$document")
   [ "$root" = "$expected_root" ] || fail "$name: root element is '$root', expected '$expected_root'"

@@ -233,3 +233,41 @@ TEST_F(UnwritableUserRegistry, LoadCompletesAndEverythingCountsAsShown) {
 }
 
 }  // namespace
+
+// The language in force: the machine's Language policy, then the user's, then
+// the user's own value (in any letter case), then Simplified Chinese. A policy
+// counts only as one of the four texts the template writes; the user's value
+// is never written by reading it.
+TEST_F(SettingsStore, TheLanguagesPoliciesComeFirstMachineFirstThenTheUsersValue) {
+    using settings::LanguageChoice;
+    const struct {
+        const wchar_t* machine;
+        const wchar_t* user;
+        const wchar_t* own;
+        LanguageChoice choice;
+        bool enforced;
+    } kCases[] = {
+        {nullptr, nullptr, nullptr, LanguageChoice::SimplifiedChinese, false},
+        {nullptr, nullptr, L"EN", LanguageChoice::English, false},
+        {nullptr, L"zh-TW", L"en", LanguageChoice::TraditionalChinese, true},
+        {L"Office", L"zh-TW", L"en", LanguageChoice::FollowOffice, true},
+        {L"en", nullptr, nullptr, LanguageChoice::English, true},
+        {L"office", L"fr", L"zh-TW", LanguageChoice::TraditionalChinese, false},  // unusable policies
+        {L"zh-cn", L"en", nullptr, LanguageChoice::English, true},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << (c.machine ? "machine policy " : "") << (c.user ? "user policy " : "")
+                                        << (c.own ? "own value" : ""));
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) deleteTree(root, kPolicyKey);
+        deleteTree(HKEY_CURRENT_USER, kSettingsKey);
+        if (c.machine) writeRaw(HKEY_LOCAL_MACHINE, kPolicyKey, L"Language", REG_SZ, text(c.machine));
+        if (c.user) writeRaw(HKEY_CURRENT_USER, kPolicyKey, L"Language", REG_SZ, text(c.user));
+        if (c.own) writeRaw(HKEY_CURRENT_USER, kSettingsKey, L"Language", REG_SZ, text(c.own));
+        const settings::LanguageInForce inForce = settings::ReadLanguageChoice();
+        EXPECT_EQ(c.choice, inForce.choice);
+        EXPECT_EQ(c.enforced, inForce.enforced);
+        EXPECT_EQ(c.enforced, settings::AnySettingEnforced());
+        EXPECT_EQ(c.own ? std::optional<std::wstring>(c.own) : std::nullopt,
+                  readString(HKEY_CURRENT_USER, kSettingsKey, L"Language"));
+    }
+}

@@ -1,0 +1,224 @@
+// Every text of both dialogs, in every language at 96, 120 and 144 DPI,
+// measured in the font its control draws it with against the control's real
+// rectangle: none may be clipped. Measured as the screenshots draw them, with
+// WenQuanYi Micro Hei standing in for 微软雅黑; without that font in the
+// prefix the test says so and is skipped.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/customise_dialog.h"
+#include "dialogs/layout.h"
+#include "hostsim/dialog_user.h"
+#include "support/module.h"
+#include "tests/support/korvanta_test.h"
+#include "tests/support/language_names.h"
+
+using namespace hostsim;
+namespace layout = dialogs::layout;
+
+namespace {
+
+constexpr wchar_t kStandIn[] = L"WenQuanYi Micro Hei";
+
+int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// Why the texts cannot be measured as the screenshots draw them; empty when they can.
+std::string missingFont() {
+    HDC dc = CreateCompatibleDC(nullptr);
+    LOGFONTW family{};
+    family.lfCharSet = DEFAULT_CHARSET;
+    wcscpy(family.lfFaceName, kStandIn);
+    bool installed = false;
+    EnumFontFamiliesExW(dc, &family, noteFamily, reinterpret_cast<LPARAM>(&installed), 0);
+    // The dialogs ask for 微软雅黑; with the prefix's replacement its Chinese comes out.
+    HFONT yaHei = CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, layout::kChineseCharset, 0, 0, 0, 0, L"微软雅黑");
+    HGDIOBJ before = SelectObject(dc, yaHei);
+    WORD glyph = 0xFFFF;
+    GetGlyphIndicesW(dc, L"繁", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, before);
+    DeleteObject(yaHei);
+    DeleteDC(dc);
+    if (!installed) return "WenQuanYi Micro Hei is not installed (Debian's fonts-wqy-microhei, which scripts/setup.sh installs)";
+    if (glyph == 0xFFFF) return "the Wine prefix does not draw 微软雅黑 as WenQuanYi Micro Hei (scripts/wine-env.sh maps it)";
+    return {};
+}
+
+int scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
+
+// Measures in the font of `control`.
+class Measure {
+public:
+    explicit Measure(HWND control) : m_dc(CreateCompatibleDC(nullptr)) {
+        m_before = SelectObject(m_dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    }
+    ~Measure() {
+        SelectObject(m_dc, m_before);
+        DeleteDC(m_dc);
+    }
+    SIZE line(const std::wstring& text) const {
+        SIZE size{};
+        GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return size;
+    }
+    // The text wrapped as a static control wraps it in `width`: the width its
+    // widest line or word takes, and the height of all its lines.
+    SIZE wrapped(const std::wstring& text, int width) const {
+        RECT box{0, 0, width, 0};
+        DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &box,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+        return SIZE{box.right, box.bottom};
+    }
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_before;
+};
+
+struct Fit {
+    const std::wstring& text;
+    int needs;
+    int room;
+    const char* what;
+};
+
+void expectFits(const Fit& fit) {
+    EXPECT_LE(fit.needs, fit.room) << fit.what << " of " << testing::PrintToString(fit.text);
+}
+
+RECT clientOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+// Every text the dialog shows, against the room its control gives it. The
+// insets are those of Windows' own drawing at 96 DPI, scaled: a check box's
+// box and gap, a button's edges, a frame's caption indent on both sides.
+void expectTextsFit(HWND dialog, const layout::DialogSpec& design, int dpi) {
+    for (std::size_t i = 0; i < design.controlCount; ++i) {
+        const layout::ControlSpec& spec = design.controls[i];
+        HWND control = GetDlgItem(dialog, spec.id);
+        SCOPED_TRACE(spec.id);
+        const Measure measure(control);
+        const RECT client = clientOf(control);
+        const std::wstring text = textOf(control);
+        switch (spec.kind) {
+        case layout::ControlKind::CheckBox:
+            expectFits({text, measure.line(text).cx, client.right - scaled(17, dpi), "width"});
+            break;
+        case layout::ControlKind::PushButton:
+            expectFits({text, measure.line(text).cx, client.right - scaled(8, dpi), "width"});
+            break;
+        case layout::ControlKind::GroupBox:
+            expectFits({text, measure.line(text).cx, client.right - scaled(18, dpi), "width"});
+            break;
+        case layout::ControlKind::Label: {
+            const SIZE wrapped = measure.wrapped(text, client.right);
+            expectFits({text, wrapped.cx, client.right, "widest line"});
+            expectFits({text, wrapped.cy, client.bottom, "height"});
+            break;
+        }
+        case layout::ControlKind::Link: {
+            const std::wstring shown = spec.text.in(Language::SimplifiedChinese);
+            expectFits({shown, measure.line(shown).cx, client.right, "width"});
+            expectFits({shown, measure.line(shown).cy, client.bottom, "height"});
+            break;
+        }
+        case layout::ControlKind::CheckList:
+            for (int item = 0; item < listCount(control); ++item) {
+                RECT label{};
+                label.left = LVIR_LABEL;
+                SendMessageW(control, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&label));
+                const std::wstring entry = listText(control, item);
+                expectFits({entry, measure.line(entry).cx, label.right - label.left - scaled(4, dpi), "width"});
+            }
+            break;
+        case layout::ControlKind::DropDownList: {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(GetComboBoxInfo(control, &info));
+            for (int item = 0; item < SendMessageW(control, CB_GETCOUNT, 0, 0); ++item) {
+                const std::wstring shown = comboText(control, item);
+                expectFits({shown, measure.line(shown).cx, info.rcItem.right - info.rcItem.left - scaled(4, dpi), "width"});
+            }
+            // Closed, it stays above what follows it in its frame.
+            if (design.controls == layout::kCustomiseDialog.controls) {
+                const RECT note = rectInDialog(GetDlgItem(dialog, layout::customise::kLanguageNote));
+                EXPECT_LE(rectInDialog(control).bottom, note.top);
+            }
+            break;
+        }
+        case layout::ControlKind::Picture:
+            break;
+        }
+    }
+    // The caption in the system's caption font at this DPI, left of the close box.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, dpi, 96);
+    HFONT captionFont = CreateFontIndirectW(&metrics.lfCaptionFont);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(dc, captionFont);
+    const std::wstring caption = textOf(dialog);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    DeleteObject(captionFont);
+    const int closeBoxAndIcon = scaled(metrics.iCaptionWidth + GetSystemMetrics(SM_CXSMICON) + 16, dpi);
+    expectFits({caption, size.cx, clientOf(dialog).right - closeBoxAndIcon, "caption width"});
+}
+
+class TextsFit : public korvanta_test::KorvantaTest, public testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override {
+        KorvantaTest::SetUp();
+        module::setInstance(GetModuleHandleW(nullptr));
+        if (const std::string missing = missingFont(); !missing.empty()) {
+            GTEST_SKIP() << "The dialogs' texts cannot be measured as the screenshots draw them: " << missing;
+        }
+    }
+
+    void expectFitAtEachDpi(dialogs::ModalDialog& dialog, const layout::DialogSpec& design) {
+        for (int dpi : {96, 120, 144}) {
+            SCOPED_TRACE(testing::Message() << dpi << " DPI");
+            dialog.setLayoutDpi(dpi);
+            dialog.setLanguage(GetParam());
+            EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
+                                      [&] {
+                                          SCOPED_TRACE(testing::Message() << dpi << " DPI");
+                                          HWND window = waitForDialog(design.caption.in(GetParam()));
+                                          ASSERT_TRUE(window);
+                                          expectTextsFit(window, design, dpi);
+                                          clickCloseBox(window);
+                                      }));
+        }
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextsFit, testing::ValuesIn(kLanguages), korvanta_test::languageName);
+
+TEST_P(TextsFit, InTheCustomisationDialog) {
+    // A policy makes it show every text it has, the administrator's line too;
+    // the drop-down's items are measured from its list.
+    korvanta_test::writeRaw(HKEY_CURRENT_USER, korvanta_test::kPolicyKey, L"TabHome", REG_DWORD,
+                            korvanta_test::dwordBytes(1));
+    dialogs::CustomiseDialog dialog;
+    expectFitAtEachDpi(dialog, layout::kCustomiseDialogWithPolicyNote);
+}
+
+TEST_P(TextsFit, InTheAboutDialog) {
+    dialogs::AboutDialog dialog;
+    expectFitAtEachDpi(dialog, layout::kAboutDialog);
+}
+
+}  // namespace
