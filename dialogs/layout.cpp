@@ -14,10 +14,10 @@ int roundedDivide(long long numerator, long long denominator) noexcept {
 // "微软雅黑" is Microsoft YaHei; its GB2312 charset makes Windows pick it (or
 // the system's substitute) with Chinese glyphs.
 constexpr wchar_t kYaHei[] = L"微软雅黑";
-constexpr FontSpec kNinePoint{kYaHei, 90, 400, false, kChineseCharset};
-constexpr FontSpec kTitle{kYaHei, 180, 400, false, kChineseCharset};
-constexpr FontSpec kNote{kYaHei, 105, 400, false, kChineseCharset};
-constexpr FontSpec kLink{kYaHei, 90, 400, true, kChineseCharset};
+constexpr FontDesign kNinePoint{kYaHei, 90, 400, false, kChineseCharset};
+constexpr FontDesign kTitle{kYaHei, 180, 400, false, kChineseCharset};
+constexpr FontDesign kNote{kYaHei, 105, 400, false, kChineseCharset};
+constexpr FontDesign kLink{kYaHei, 90, 400, true, kChineseCharset};
 
 constexpr TextColour kSys = TextColour::System;
 constexpr TextColour kOwn = TextColour::Custom;
@@ -42,7 +42,7 @@ int scalePixels(int pixels, int dpi) noexcept {
     return scaled < 1 ? 1 : scaled;
 }
 
-Palette paletteFor(const DialogSpec& dialog, const ControlSpec* control, bool highContrast) noexcept {
+Palette paletteFor(const DialogDesign& dialog, const ControlDesign* control, bool highContrast) noexcept {
     const bool ownBackground = dialog.background == Background::HighlightText;
     if (!highContrast) {
         const bool ownText = control && control->colourSource == TextColour::Custom;
@@ -54,7 +54,7 @@ Palette paletteFor(const DialogSpec& dialog, const ControlSpec* control, bool hi
     return ownBackground ? Palette{Colour::Window, Colour::WindowText} : Palette{Colour::ButtonFace, Colour::ButtonText};
 }
 
-void tabOrder(const DialogSpec& dialog, std::size_t* order) noexcept {
+void tabOrder(const DialogDesign& dialog, std::size_t* order) noexcept {
     for (std::size_t i = 0; i < dialog.controlCount; ++i) order[i] = i;
     // Insertion sort: a dozen entries, and equal tab indices keep table order.
     for (std::size_t i = 1; i < dialog.controlCount; ++i) {
@@ -67,7 +67,7 @@ void tabOrder(const DialogSpec& dialog, std::size_t* order) noexcept {
     }
 }
 
-const ControlSpec* findControl(const DialogSpec& dialog, int id) noexcept {
+const ControlDesign* findControl(const DialogDesign& dialog, int id) noexcept {
     for (std::size_t i = 0; i < dialog.controlCount; ++i) {
         if (dialog.controls[i].id == id) return &dialog.controls[i];
     }
@@ -83,7 +83,7 @@ constexpr Translation kNone = Translation::none();
 // Focus moves in reading order, top to bottom, then left to right; each frame
 // comes after what it encloses. The language frame stands right of the other
 // two, which keep their places and sizes; the dialog is wider by it.
-constexpr ControlSpec kCustomiseControls[] = {
+constexpr ControlDesign kCustomiseControls[] = {
     {kFrameShowCustom, ControlKind::GroupBox, {L"请选择", L"請選擇", L"Please select"}, {120, 120, 3495, 1095}, 2,
      nullptr, kSys, 0},
     {kCheckAll, ControlKind::CheckBox, {L" 显示“全部”菜单", L" 顯示「全部」功能表", L" Show “All” menu"},
@@ -118,12 +118,12 @@ constexpr ControlSpec kCustomiseControls[] = {
 constexpr std::size_t kCustomiseControlCount = sizeof kCustomiseControls / sizeof kCustomiseControls[0];
 }  // namespace
 
-const DialogSpec kCustomiseDialog{
+const DialogDesign kCustomiseDialog{
     {L"自定义", L"自訂", L"Customize"}, 5610, 3450, &kNinePoint, Background::ButtonFace,
     kCustomiseControls, kCustomiseControlCount - 1, nullptr, 0,
 };
 
-const DialogSpec kCustomiseDialogWithPolicyNote{
+const DialogDesign kCustomiseDialogWithPolicyNote{
     {L"自定义", L"自訂", L"Customize"}, 5610, 3810, &kNinePoint, Background::ButtonFace,
     kCustomiseControls, kCustomiseControlCount, nullptr, 0,
 };
@@ -140,7 +140,7 @@ using namespace about;
 // "Code by:" is narrower than 代码制作：, so more blanks follow it. The title
 // drops "2007" in Traditional Chinese and English, where it does not fit at
 // 18 points, and the note says in three lines of English what the maker said.
-constexpr ControlSpec kAboutControls[] = {
+constexpr ControlDesign kAboutControls[] = {
     {kPicIcon, ControlKind::Picture, Translation::none(), {450, 315, 2655, 1215}, 1, nullptr, kSys, 0},
     {kLabel1, ControlKind::Label, Translation::same(L"Korvanta"), {3960, 330, 1575, 495}, 2, &kTitle, kOwn, kBlue},
     {kLabel2, ControlKind::Label, {L"EXCEL2007菜单", L"Excel 功能表", L"Excel Menus"}, {3375, 960, 2655, 495}, 3,
@@ -172,13 +172,13 @@ constexpr ControlSpec kAboutControls[] = {
 // A grey rule under the title, and a white one that gives it an etched look on
 // backgrounds that are not white. With high contrast the rule takes the text's
 // colour and the white line the window's, which is where it does not show.
-constexpr LineSpec kAboutLines[] = {
+constexpr LineDesign kAboutLines[] = {
     {0, 6720, 1560, 1, kGrey, Colour::WindowText},
     {105, 5654, 2460, 2, kWhite, Colour::Window},
 };
 }  // namespace
 
-const DialogSpec kAboutDialog{
+const DialogDesign kAboutDialog{
     {L"关于Korvanta", L"關於 Korvanta", L"About Korvanta"}, 6645, 5145, &kNinePoint, Background::HighlightText,
     kAboutControls, sizeof kAboutControls / sizeof kAboutControls[0],
     kAboutLines, sizeof kAboutLines / sizeof kAboutLines[0],

@@ -39,7 +39,7 @@ inline constexpr std::uint32_t kWhite = rgb(255, 255, 255);
 // GB2312, the character set the dialogs' Chinese font is asked for in.
 inline constexpr int kChineseCharset = 134;
 
-struct FontSpec {
+struct FontDesign {
     const wchar_t* face;
     int tenthsOfPoint;  // 10.5 points is 105
     int weight;
@@ -52,7 +52,7 @@ enum class ControlKind { GroupBox, CheckBox, CheckList, DropDownList, PushButton
 // Where a control's text colour comes from.
 enum class TextColour { System, Custom };
 
-struct ControlSpec {
+struct ControlDesign {
     int id;  // the control id of its window
     ControlKind kind;
     Translation text;  // Translation::none(): no text
@@ -60,7 +60,7 @@ struct ControlSpec {
     // as tall as its font makes it.
     TwipsRect box;
     int tabIndex;  // the order in which focus visits the controls
-    const FontSpec* font;  // nullptr: the dialog's font
+    const FontDesign* font;  // nullptr: the dialog's font
     TextColour colourSource;
     std::uint32_t colour;  // used with TextColour::Custom
 };
@@ -71,7 +71,7 @@ enum class Colour { Own, ButtonFace, ButtonText, HighlightText, Window, WindowTe
 
 // A line drawn on the dialog's background, from (x1, y) to (x2, y) in twips,
 // `pixels` wide at the design DPI.
-struct LineSpec {
+struct LineDesign {
     int x1;
     int x2;
     int y;
@@ -83,15 +83,15 @@ struct LineSpec {
 // The system colour a dialog's background takes.
 enum class Background { ButtonFace, HighlightText };
 
-struct DialogSpec {
+struct DialogDesign {
     Translation caption;
     int clientWidth;  // twips
     int clientHeight;  // twips
-    const FontSpec* font;
+    const FontDesign* font;
     Background background;
-    const ControlSpec* controls;
+    const ControlDesign* controls;
     std::size_t controlCount;
-    const LineSpec* lines;
+    const LineDesign* lines;
     std::size_t lineCount;
 };
 
@@ -113,13 +113,13 @@ struct Palette {
     Colour background;
     Colour text;
 };
-Palette paletteFor(const DialogSpec& dialog, const ControlSpec* control, bool highContrast) noexcept;
+Palette paletteFor(const DialogDesign& dialog, const ControlDesign* control, bool highContrast) noexcept;
 
 // The controls of `dialog` in tab order: `order` receives controlCount indices
 // into dialog.controls. Windows are created in this order, which is the order
 // the dialog manager moves focus in.
-void tabOrder(const DialogSpec& dialog, std::size_t* order) noexcept;
-const ControlSpec* findControl(const DialogSpec& dialog, int id) noexcept;
+void tabOrder(const DialogDesign& dialog, std::size_t* order) noexcept;
+const ControlDesign* findControl(const DialogDesign& dialog, int id) noexcept;
 
 // ---- The customisation dialog -------------------------------------------
 
@@ -146,10 +146,10 @@ inline constexpr int kLanguageNote = 112;
 // The list's entries and the drop-down's items are in dialogs/choices.h.
 }  // namespace customise
 
-extern const DialogSpec kCustomiseDialog;
+extern const DialogDesign kCustomiseDialog;
 // The same dialog one line taller, the line holding kPolicyNote: shown when a
 // policy sets at least one choice. Nothing else moves.
-extern const DialogSpec kCustomiseDialogWithPolicyNote;
+extern const DialogDesign kCustomiseDialogWithPolicyNote;
 
 // ---- The About dialog -----------------------------------------------------
 
@@ -175,6 +175,6 @@ inline constexpr int kHandHotspotX = 13;
 inline constexpr int kHandHotspotY = 3;
 }  // namespace about
 
-extern const DialogSpec kAboutDialog;
+extern const DialogDesign kAboutDialog;
 
 }  // namespace dialogs::layout

@@ -120,7 +120,7 @@ BOOL CALLBACK collectInputWindow(HWND window, LPARAM context) noexcept {
 
 }  // namespace
 
-ModalDialog::ModalDialog(const layout::DialogSpec& design) noexcept
+ModalDialog::ModalDialog(const layout::DialogDesign& design) noexcept
     : m_design(design), m_highContrastQuery(systemHighContrast) {}
 
 ModalDialog::~ModalDialog() = default;
@@ -342,7 +342,7 @@ HRESULT ModalDialog::createControls() {
     std::vector<std::size_t> order(m_design.controlCount);
     layout::tabOrder(m_design, order.data());
     for (const std::size_t index : order) {
-        const layout::ControlSpec& control = m_design.controls[index];
+        const layout::ControlDesign& control = m_design.controls[index];
         const layout::PixelRect box = pixels(control.box);
         const auto create = [&](const WindowKind& kind, const wchar_t* text) {
             return CreateWindowExW(kind.extendedStyle, kind.className, text, WS_CHILD | WS_VISIBLE | kind.style, box.left,
@@ -373,14 +373,14 @@ HRESULT ModalDialog::createControls() {
     return S_OK;
 }
 
-HRESULT ModalDialog::setFont(HWND child, const layout::ControlSpec& control) {
+HRESULT ModalDialog::setFont(HWND child, const layout::ControlDesign& control) {
     HFONT font = fontFor(control.font ? control.font : m_design.font);
     RETURN_HR_IF(E_OUTOFMEMORY, !font);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return S_OK;
 }
 
-HFONT ModalDialog::fontFor(const layout::FontSpec* font) {
+HFONT ModalDialog::fontFor(const layout::FontDesign* font) {
     for (const Font& made : m_fonts) {
         if (made.design == font) return made.font.get();
     }
@@ -404,7 +404,7 @@ bool ModalDialog::paintLines() {
 
 void ModalDialog::drawLines(HDC dc) noexcept {
     for (std::size_t i = 0; i < m_design.lineCount; ++i) {
-        const layout::LineSpec& line = m_design.lines[i];
+        const layout::LineDesign& line = m_design.lines[i];
         const int width = layout::scalePixels(line.pixels, m_dpi);
         const int top = layout::twipsToPixels(line.y, m_dpi) - width / 2;
         const RECT band{layout::twipsToPixels(line.x1, m_dpi), top, layout::twipsToPixels(line.x2, m_dpi), top + width};
@@ -414,7 +414,7 @@ void ModalDialog::drawLines(HDC dc) noexcept {
 }
 
 bool ModalDialog::colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept {
-    const layout::ControlSpec* design =
+    const layout::ControlDesign* design =
         message == WM_CTLCOLORDLG ? nullptr : layout::findControl(m_design, GetDlgCtrlID(control));
     const layout::Palette palette = layout::paletteFor(m_design, design, m_highContrast);
     // Button-face text on button face is what the dialog manager paints anyway.
@@ -469,7 +469,7 @@ HRESULT ModalDialog::layOutAgain(int newDpi) {
     const std::vector<Font> oldFonts = std::move(m_fonts);
     m_fonts.clear();
     for (std::size_t i = 0; i < m_design.controlCount; ++i) {
-        const layout::ControlSpec& design = m_design.controls[i];
+        const layout::ControlDesign& design = m_design.controls[i];
         HWND child = control(design.id);
         const layout::PixelRect box = pixels(design.box);
         SetWindowPos(child, nullptr, box.left, box.top, box.width(), box.height(), SWP_NOZORDER | SWP_NOACTIVATE);

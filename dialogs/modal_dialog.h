@@ -46,7 +46,7 @@ public:
     bool holdsHostApplication() const noexcept { return static_cast<bool>(m_hostApplication); }
 
 protected:
-    explicit ModalDialog(const layout::DialogSpec& design) noexcept;
+    explicit ModalDialog(const layout::DialogDesign& design) noexcept;
 
     // The dialog's own part of load, after its windows exist.
     virtual HRESULT onLoad() = 0;
@@ -69,7 +69,7 @@ protected:
     int dpi() const noexcept { return m_dpi; }
     Language language() const noexcept { return m_language; }
     bool highContrast() const noexcept { return m_highContrast; }
-    const layout::DialogSpec& design() const noexcept { return m_design; }
+    const layout::DialogDesign& design() const noexcept { return m_design; }
     layout::PixelRect pixels(const layout::TwipsRect& box) const noexcept { return layout::toPixels(box, m_dpi); }
 
 private:
@@ -80,8 +80,8 @@ private:
     void enableDisabledWindows() noexcept;
     void placeWindow() noexcept;
     HRESULT createControls();
-    HRESULT setFont(HWND child, const layout::ControlSpec& control);
-    HFONT fontFor(const layout::FontSpec* font);
+    HRESULT setFont(HWND child, const layout::ControlDesign& control);
+    HFONT fontFor(const layout::FontDesign* font);
     bool paintLines();
     void drawLines(HDC dc) noexcept;
     bool colourControl(UINT message, HDC dc, HWND control, INT_PTR& result) noexcept;
@@ -92,7 +92,7 @@ private:
     HRESULT layOutAgain(int dpi);
     void followSystemColours(bool coloursChanged) noexcept;
 
-    const layout::DialogSpec& m_design;
+    const layout::DialogDesign& m_design;
     ComPtr<IDispatch> m_hostApplication;
     HWND m_ownerWindow = nullptr;
     HWND m_previousOwner = nullptr;
@@ -109,7 +109,7 @@ private:
     std::vector<HWND> m_disabled;
     HRESULT m_failure = S_OK;
     struct Font {
-        const layout::FontSpec* design;
+        const layout::FontDesign* design;
         UniqueFont font;
     };
     std::vector<Font> m_fonts;

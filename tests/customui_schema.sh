@@ -11,7 +11,14 @@ korvanta_find_customui_schema() {
     [ -f "$schema" ] || { echo "KORVANTA_CUSTOMUI_SCHEMA names no file: $schema" >&2; return 1; }
     return 0
   fi
+  # Only the project's own machines have this folder beside the repository; a
+  # user's clone has nothing there, and then $schema stays empty and every
+  # caller says that validation was skipped and how to supply the schema.
   local beside=$repo/../shared/reference/customUI.libxml2.xsd
-  if [ -f "$beside" ]; then schema=$beside; fi
+  if [ -f "$beside" ]; then
+    schema=$beside
+  else
+    schema=
+  fi
   return 0
 }

@@ -14,12 +14,12 @@ namespace korvanta_test {
 
 namespace layout = dialogs::layout;
 
-void expectLaidOutAt(HWND dialog, const layout::DialogSpec& design, int dpi, SIZE client, const char* file, int line) {
+void expectLaidOutAt(HWND dialog, const layout::DialogDesign& design, int dpi, SIZE client, const char* file, int line) {
     const testing::ScopedTrace trace(file, line, std::to_string(dpi) + " DPI");
     EXPECT_EQ(client.cx, hostsim::clientSize(dialog).cx);
     EXPECT_EQ(client.cy, hostsim::clientSize(dialog).cy);
     for (std::size_t i = 0; i < design.controlCount; ++i) {
-        const layout::ControlSpec& control = design.controls[i];
+        const layout::ControlDesign& control = design.controls[i];
         SCOPED_TRACE(control.id);
         HWND window = GetDlgItem(dialog, control.id);
         ASSERT_TRUE(window);
@@ -35,7 +35,7 @@ void expectLaidOutAt(HWND dialog, const layout::DialogSpec& design, int dpi, SIZ
             EXPECT_EQ(box.height(), actual.bottom - actual.top);
         }
         if (control.kind == layout::ControlKind::Picture) continue;
-        const layout::FontSpec& font = control.font ? *control.font : *design.font;
+        const layout::FontDesign& font = control.font ? *control.font : *design.font;
         const LOGFONTW shown = hostsim::fontOf(window);
         EXPECT_STREQ(font.face, shown.lfFaceName);
         EXPECT_EQ(layout::fontHeight(font.tenthsOfPoint, dpi), shown.lfHeight);

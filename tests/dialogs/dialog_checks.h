@@ -10,7 +10,7 @@ namespace korvanta_test {
 // Every control at its design box and with its design font, converted at
 // `dpi`; the client area `client` pixels (given as numbers, so that the
 // dialog's own conversion is not what checks it).
-void expectLaidOutAt(HWND dialog, const dialogs::layout::DialogSpec& design, int dpi, SIZE client,
+void expectLaidOutAt(HWND dialog, const dialogs::layout::DialogDesign& design, int dpi, SIZE client,
                      const char* file = __builtin_FILE(), int line = __builtin_LINE());
 
 // A button of Common Controls 6: only that version answers BCM_GETIDEALSIZE.

@@ -11,7 +11,7 @@ using namespace dialogs::layout;
 
 namespace {
 
-std::vector<int> idsInTabOrder(const DialogSpec& dialog) {
+std::vector<int> idsInTabOrder(const DialogDesign& dialog) {
     std::vector<std::size_t> order(dialog.controlCount);
     tabOrder(dialog, order.data());
     std::vector<int> ids;
@@ -68,7 +68,7 @@ TEST(Layout, ControlsAreCreatedInTabOrderWhichIsTheReadingOrder) {
 }
 
 TEST(Layout, ControlIdsAreUniqueAndClearOfTheDialogManagersOwn) {
-    for (const DialogSpec* dialog : {&kCustomiseDialog, &kCustomiseDialogWithPolicyNote, &kAboutDialog}) {
+    for (const DialogDesign* dialog : {&kCustomiseDialog, &kCustomiseDialogWithPolicyNote, &kAboutDialog}) {
         for (std::size_t i = 0; i < dialog->controlCount; ++i) {
             const int id = dialog->controls[i].id;
             EXPECT_EQ(&dialog->controls[i], findControl(*dialog, id));
@@ -83,13 +83,13 @@ TEST(Layout, ControlIdsAreUniqueAndClearOfTheDialogManagersOwn) {
 }
 
 TEST(Layout, HighContrastTakesEveryColourFromTheSystem) {
-    const ControlSpec* title = findControl(kAboutDialog, about::kLabel1);
-    const ControlSpec* note = findControl(kAboutDialog, about::kLabel7);
-    const ControlSpec* link = findControl(kAboutDialog, about::kLabelBlog);
-    const ControlSpec* checkBox = findControl(kCustomiseDialog, customise::kCheckAll);
+    const ControlDesign* title = findControl(kAboutDialog, about::kLabel1);
+    const ControlDesign* note = findControl(kAboutDialog, about::kLabel7);
+    const ControlDesign* link = findControl(kAboutDialog, about::kLabelBlog);
+    const ControlDesign* checkBox = findControl(kCustomiseDialog, customise::kCheckAll);
     const struct {
-        const DialogSpec* dialog;
-        const ControlSpec* control;
+        const DialogDesign* dialog;
+        const ControlDesign* control;
         bool highContrast;
         Colour background, text;
     } kCases[] = {
@@ -116,10 +116,10 @@ TEST(Layout, HighContrastTakesEveryColourFromTheSystem) {
 // taller: every other control keeps its place, and the note fits the new line.
 TEST(Layout, ThePolicyNoteAddsALineBelowEverythingElse) {
     using namespace customise;
-    const DialogSpec& plain = kCustomiseDialog;
-    const DialogSpec& noted = kCustomiseDialogWithPolicyNote;
+    const DialogDesign& plain = kCustomiseDialog;
+    const DialogDesign& noted = kCustomiseDialogWithPolicyNote;
     EXPECT_EQ(nullptr, findControl(plain, kPolicyNote));
-    const ControlSpec* note = findControl(noted, kPolicyNote);
+    const ControlDesign* note = findControl(noted, kPolicyNote);
     ASSERT_NE(nullptr, note);
     EXPECT_EQ(ControlKind::Label, note->kind);
     EXPECT_STREQ(L"部分选项已由管理员设置。", note->text.in(Language::SimplifiedChinese));

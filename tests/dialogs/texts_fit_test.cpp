@@ -102,15 +102,15 @@ RECT clientOf(HWND window) {
 // Every text the dialog shows, against the room its control gives it. The
 // insets are those of Windows' own drawing at 96 DPI, scaled: a check box's
 // box and gap, a button's edges, a frame's caption indent on both sides.
-void expectTextsFit(HWND dialog, const layout::DialogSpec& design, int dpi) {
+void expectTextsFit(HWND dialog, const layout::DialogDesign& design, int dpi) {
     for (std::size_t i = 0; i < design.controlCount; ++i) {
-        const layout::ControlSpec& spec = design.controls[i];
-        HWND control = GetDlgItem(dialog, spec.id);
-        SCOPED_TRACE(spec.id);
+        const layout::ControlDesign& designed = design.controls[i];
+        HWND control = GetDlgItem(dialog, designed.id);
+        SCOPED_TRACE(designed.id);
         const Measure measure(control);
         const RECT client = clientOf(control);
         const std::wstring text = textOf(control);
-        switch (spec.kind) {
+        switch (designed.kind) {
         case layout::ControlKind::CheckBox:
             expectFits({text, measure.line(text).cx, client.right - scaled(17, dpi), "width"});
             break;
@@ -127,7 +127,7 @@ void expectTextsFit(HWND dialog, const layout::DialogSpec& design, int dpi) {
             break;
         }
         case layout::ControlKind::Link: {
-            const std::wstring shown = spec.text.in(Language::SimplifiedChinese);
+            const std::wstring shown = designed.text.in(Language::SimplifiedChinese);
             expectFits({shown, measure.line(shown).cx, client.right, "width"});
             expectFits({shown, measure.line(shown).cy, client.bottom, "height"});
             break;
@@ -188,7 +188,7 @@ protected:
         }
     }
 
-    void expectFitAtEachDpi(dialogs::ModalDialog& dialog, const layout::DialogSpec& design) {
+    void expectFitAtEachDpi(dialogs::ModalDialog& dialog, const layout::DialogDesign& design) {
         for (int dpi : {96, 120, 144}) {
             SCOPED_TRACE(testing::Message() << dpi << " DPI");
             dialog.setLayoutDpi(dpi);
