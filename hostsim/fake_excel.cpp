@@ -27,6 +27,17 @@ void returnObject(IDispatch* object, VARIANT* result) noexcept {
     result->pdispVal = object;
 }
 
+// The one VT_I4 argument of an indexed member, as Excel's callers pass it;
+// anything else is a call the fake did not expect.
+bool oneLongArgument(const DISPPARAMS* params, LONG& value, const char* unexpected) noexcept {
+    if (!params || params->cArgs != 1 || params->rgvarg[0].vt != VT_I4) {
+        reportUnexpected(unexpected);
+        return false;
+    }
+    value = params->rgvarg[0].lVal;
+    return true;
+}
+
 void returnString(const std::wstring& text, VARIANT* result) noexcept {
     if (!result) return;
     result->vt = VT_BSTR;
@@ -136,11 +147,8 @@ private:
             return S_OK;
         }
         if (id == excel::kItem && (flags & (DISPATCH_METHOD | DISPATCH_PROPERTYGET))) {
-            if (!params || params->cArgs != 1 || params->rgvarg[0].vt != VT_I4) {
-                reportUnexpected("RecentFiles.Item without one VT_I4 index");
-                return DISP_E_TYPEMISMATCH;
-            }
-            const LONG index = params->rgvarg[0].lVal;
+            LONG index = 0;
+            if (!oneLongArgument(params, index, "RecentFiles.Item without one VT_I4 index")) return DISP_E_TYPEMISMATCH;
             m_excel->calls.push_back(L"RecentFiles.Item(" + std::to_wstring(index) + L")");
             if (HRESULT hr = m_excel->configuredFailure(id, excepInfo); FAILED(hr)) return hr;
             if (index < 1 || static_cast<size_t>(index) > m_excel->recentFiles.size()) {
@@ -163,11 +171,8 @@ private:
     HRESULT member(DISPID id, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                    EXCEPINFO* excepInfo) noexcept override {
         if (id != excel::kLanguageId || !isPropertyGet(flags)) return DISP_E_MEMBERNOTFOUND;
-        if (!params || params->cArgs != 1 || params->rgvarg[0].vt != VT_I4) {
-            reportUnexpected("LanguageSettings.LanguageID without one VT_I4 Id");
-            return DISP_E_TYPEMISMATCH;
-        }
-        const LONG which = params->rgvarg[0].lVal;
+        LONG which = 0;
+        if (!oneLongArgument(params, which, "LanguageSettings.LanguageID without one VT_I4 Id")) return DISP_E_TYPEMISMATCH;
         m_excel->calls.push_back(L"LanguageSettings.LanguageID(" + std::to_wstring(which) + L")");
         if (HRESULT hr = m_excel->configuredFailure(id, excepInfo); FAILED(hr)) return hr;
         if (result) {
