@@ -1,11 +1,40 @@
-// What the dialogs' tests check of a shown dialog, whichever it is: its layout
-// and fonts at a DPI, which common controls it is made of, its DPI awareness.
+// What the dialogs' tests share: a dialog shown to a user on a second thread,
+// and what they check of it, whichever dialog it is.
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 #include "dialogs/layout.h"
+#include "dialogs/modal_dialog.h"
 
 namespace korvanta_test {
+
+// Runs `show` (a dialog's showModal, or an action that opens one) while `user`
+// works the dialog titled `caption` on a second thread. A dialog that does not
+// appear fails the test, and one that shows instead is closed, so that a
+// failing test cannot hang in the modal loop.
+HRESULT whileShown(const std::function<HRESULT()>& show, const wchar_t* caption, const std::function<void(HWND)>& user);
+
+// `dialog` in `language`, laid out at `dpi`, shown while `user` works it.
+inline HRESULT showAt(dialogs::ModalDialog& dialog, const dialogs::layout::DialogDesign& design, Language language,
+                      int dpi, const std::function<void(HWND)>& user) {
+    dialog.setLanguage(language);
+    dialog.setLayoutDpi(dpi);
+    return whileShown([&] { return dialog.showModal(); }, design.caption.in(language), user);
+}
+
+// A visible dialog of this process other than `except`; null when none shows.
+HWND otherDialog(HWND except);
+// A click on the dialog's button `id`, as BM_CLICK makes it.
+inline void pressButton(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+// The caption and every control's text in `language`, every control at its
+// design box and with its design font converted at `dpi`, and the client area
+// `client` pixels (given as numbers, so that the dialog's own conversion is
+// not what checks it).
+void expectShownAt(HWND dialog, const dialogs::layout::DialogDesign& design, Language language, int dpi, SIZE client,
+                   const char* file = __builtin_FILE(), int line = __builtin_LINE());
 
 // Every control at its design box and with its design font, converted at
 // `dpi`; the client area `client` pixels (given as numbers, so that the
