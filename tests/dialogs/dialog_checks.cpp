@@ -102,6 +102,14 @@ void expectLaidOutAt(HWND dialog, const layout::DialogDesign& design, int dpi, S
     }
 }
 
+SIZE logoSize(HWND dialog) {
+    BITMAP logo{};
+    HWND picture = GetDlgItem(dialog, layout::about::kPicIcon);
+    auto image = reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (image) GetObjectW(image, sizeof logo, &logo);
+    return SIZE{logo.bmWidth, logo.bmHeight};
+}
+
 bool isVersion6Button(HWND button) {
     SIZE ideal{};
     return SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != FALSE;

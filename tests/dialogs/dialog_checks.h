@@ -42,6 +42,9 @@ void expectShownAt(HWND dialog, const dialogs::layout::DialogDesign& design, Lan
 void expectLaidOutAt(HWND dialog, const dialogs::layout::DialogDesign& design, int dpi, SIZE client,
                      const char* file = __builtin_FILE(), int line = __builtin_LINE());
 
+// The About dialog's logo as its picture box shows it.
+SIZE logoSize(HWND dialog);
+
 // A button of Common Controls 6: only that version answers BCM_GETIDEALSIZE.
 bool isVersion6Button(HWND button);
 // The same question of a button this thread makes with no activation context
