@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <string>
-#include <type_traits>
 
 #include <gtest/gtest.h>
 
@@ -71,37 +70,6 @@ void expectShownAt(HWND dialog, const layout::DialogDesign& design, Language lan
     }
 }
 
-void expectLaidOutAt(HWND dialog, const layout::DialogDesign& design, int dpi, SIZE client, const char* file, int line) {
-    const testing::ScopedTrace trace(file, line, std::to_string(dpi) + " DPI");
-    EXPECT_EQ(client.cx, hostsim::clientSize(dialog).cx);
-    EXPECT_EQ(client.cy, hostsim::clientSize(dialog).cy);
-    for (std::size_t i = 0; i < design.controlCount; ++i) {
-        const layout::ControlDesign& control = design.controls[i];
-        SCOPED_TRACE(control.id);
-        HWND window = GetDlgItem(dialog, control.id);
-        ASSERT_TRUE(window);
-        const layout::PixelRect box = layout::toPixels(control.box, dpi);
-        const RECT actual = hostsim::rectInDialog(window);
-        EXPECT_EQ(box.left, actual.left);
-        EXPECT_EQ(box.top, actual.top);
-        EXPECT_EQ(box.width(), actual.right - actual.left);
-        // A closed drop-down is as tall as its font makes it; its box holds the list.
-        if (control.kind == layout::ControlKind::DropDownList) {
-            EXPECT_LT(actual.bottom - actual.top, box.height());
-        } else {
-            EXPECT_EQ(box.height(), actual.bottom - actual.top);
-        }
-        if (control.kind == layout::ControlKind::Picture) continue;
-        const layout::FontDesign& font = control.font ? *control.font : *design.font;
-        const LOGFONTW shown = hostsim::fontOf(window);
-        EXPECT_STREQ(font.face, shown.lfFaceName);
-        EXPECT_EQ(layout::fontHeight(font.tenthsOfPoint, dpi), shown.lfHeight);
-        EXPECT_EQ(font.weight, shown.lfWeight);
-        EXPECT_EQ(font.charset, shown.lfCharSet);
-        EXPECT_EQ(font.underline, shown.lfUnderline != 0);
-    }
-}
-
 SIZE logoSize(HWND dialog) {
     BITMAP logo{};
     HWND picture = GetDlgItem(dialog, layout::about::kPicIcon);
@@ -124,22 +92,6 @@ bool hostMakesVersion6Buttons() {
 
 void changeDpi(HWND dialog, int dpi, RECT suggested) {
     SendMessageW(dialog, dialogs::dpi_awareness::kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
-DpiAwareness::DpiAwareness() {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    const auto find = [&](auto& function, const char* name) {
-        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-            reinterpret_cast<void*>(GetProcAddress(user32, name)));
-        return function != nullptr;
-    };
-    available = find(setThread, "SetThreadDpiAwarenessContext") && find(ofThread, "GetThreadDpiAwarenessContext") &&
-                find(ofWindow, "GetWindowDpiAwarenessContext") && find(equal, "AreDpiAwarenessContextsEqual");
-}
-
-bool DpiAwareness::perMonitor(HWND window) const {
-    const DPI_AWARENESS_CONTEXT context = ofWindow(window);
-    return equal(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) || equal(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
 }
 
 }  // namespace korvanta_test

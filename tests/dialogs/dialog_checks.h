@@ -36,12 +36,6 @@ inline void pressButton(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, i
 void expectShownAt(HWND dialog, const dialogs::layout::DialogDesign& design, Language language, int dpi, SIZE client,
                    const char* file = __builtin_FILE(), int line = __builtin_LINE());
 
-// Every control at its design box and with its design font, converted at
-// `dpi`; the client area `client` pixels (given as numbers, so that the
-// dialog's own conversion is not what checks it).
-void expectLaidOutAt(HWND dialog, const dialogs::layout::DialogDesign& design, int dpi, SIZE client,
-                     const char* file = __builtin_FILE(), int line = __builtin_LINE());
-
 // The About dialog's logo as its picture box shows it.
 SIZE logoSize(HWND dialog);
 
@@ -54,17 +48,5 @@ bool hostMakesVersion6Buttons();
 // Sends what Windows sends when the dialog lands on a monitor of `dpi`, with
 // the rectangle it suggests.
 void changeDpi(HWND dialog, int dpi, RECT suggested);
-
-// Windows 10's DPI awareness functions, looked up as the DLL looks them up;
-// `available` is false where Windows (or Wine) lacks them.
-struct DpiAwareness {
-    DpiAwareness();
-    bool available = false;
-    DPI_AWARENESS_CONTEXT (WINAPI* setThread)(DPI_AWARENESS_CONTEXT) = nullptr;
-    DPI_AWARENESS_CONTEXT (WINAPI* ofThread)() = nullptr;
-    DPI_AWARENESS_CONTEXT (WINAPI* ofWindow)(HWND) = nullptr;
-    BOOL (WINAPI* equal)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT) = nullptr;
-    bool perMonitor(HWND window) const;
-};
 
 }  // namespace korvanta_test
