@@ -53,34 +53,19 @@ std::string missingFont() {
     return {};
 }
 
-// Measures in a font.
-class Measure {
-public:
-    explicit Measure(HFONT font) : m_dc(CreateCompatibleDC(nullptr)), m_before(SelectObject(m_dc, font)) {}
-    ~Measure() {
-        SelectObject(m_dc, m_before);
-        DeleteDC(m_dc);
-    }
-    Measure(const Measure&) = delete;
-    Measure& operator=(const Measure&) = delete;
-    SIZE line(const std::wstring& text) const {
-        SIZE size{};
-        GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return size;
-    }
-    // The text wrapped as a static control wraps it in `width`: the width its
-    // widest line or word takes, and the height of all its lines.
-    SIZE wrapped(const std::wstring& text, int width) const {
-        RECT box{0, 0, width, 0};
-        DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &box,
-                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-        return SIZE{box.right, box.bottom};
-    }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_before;
-};
+// The room `text` takes in `font`: on one line, or wrapped as a static control
+// wraps it in `wrapWidth`, where it is the width of its widest line or word
+// and the height of all its lines.
+SIZE extentOf(HFONT font, const std::wstring& text, int wrapWidth = 0) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(dc, font);
+    RECT box{0, 0, wrapWidth, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    return SIZE{box.right, box.bottom};
+}
 
 void expectFits(const std::wstring& text, int needs, int room, const char* what) {
     EXPECT_LE(needs, room) << what << " of " << testing::PrintToString(text);
@@ -95,21 +80,16 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, Language la
         const layout::ControlDesign& designed = design.controls[i];
         HWND control = GetDlgItem(dialog, designed.id);
         SCOPED_TRACE(designed.id);
-        const Measure measure(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        const auto width = [font](const std::wstring& shown) { return extentOf(font, shown).cx; };
         const SIZE client = clientSize(control);
         const std::wstring text = textOf(control);
         switch (designed.kind) {
-        case layout::ControlKind::CheckBox:
-            expectFits(text, measure.line(text).cx, client.cx - scaled(17), "width");
-            break;
-        case layout::ControlKind::PushButton:
-            expectFits(text, measure.line(text).cx, client.cx - scaled(8), "width");
-            break;
-        case layout::ControlKind::GroupBox:
-            expectFits(text, measure.line(text).cx, client.cx - scaled(18), "width");
-            break;
+        case layout::ControlKind::CheckBox: expectFits(text, width(text), client.cx - scaled(17), "width"); break;
+        case layout::ControlKind::PushButton: expectFits(text, width(text), client.cx - scaled(8), "width"); break;
+        case layout::ControlKind::GroupBox: expectFits(text, width(text), client.cx - scaled(18), "width"); break;
         case layout::ControlKind::Label: {
-            const SIZE wrapped = measure.wrapped(text, client.cx);
+            const SIZE wrapped = extentOf(font, text, client.cx);
             expectFits(text, wrapped.cx, client.cx, "widest line");
             expectFits(text, wrapped.cy, client.cy, "height");
             break;
@@ -117,8 +97,8 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, Language la
         case layout::ControlKind::Link: {
             // The link's text without its mark-up.
             const std::wstring shown = designed.text.in(language);
-            expectFits(shown, measure.line(shown).cx, client.cx, "width");
-            expectFits(shown, measure.line(shown).cy, client.cy, "height");
+            expectFits(shown, width(shown), client.cx, "width");
+            expectFits(shown, extentOf(font, shown).cy, client.cy, "height");
             break;
         }
         case layout::ControlKind::CheckList:
@@ -127,7 +107,7 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, Language la
                 label.left = LVIR_LABEL;
                 SendMessageW(control, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&label));
                 const std::wstring entry = listText(control, item);
-                expectFits(entry, measure.line(entry).cx, label.right - label.left - scaled(4), "width");
+                expectFits(entry, width(entry), label.right - label.left - scaled(4), "width");
             }
             break;
         case layout::ControlKind::DropDownList: {
@@ -136,7 +116,7 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, Language la
             ASSERT_TRUE(GetComboBoxInfo(control, &info));
             for (int item = 0; item < SendMessageW(control, CB_GETCOUNT, 0, 0); ++item) {
                 const std::wstring shown = comboText(control, item);
-                expectFits(shown, measure.line(shown).cx, info.rcItem.right - info.rcItem.left - scaled(4), "width");
+                expectFits(shown, width(shown), info.rcItem.right - info.rcItem.left - scaled(4), "width");
             }
             // Closed, it stays above what follows it in its frame.
             const RECT note = rectInDialog(GetDlgItem(dialog, layout::customise::kLanguageNote));
@@ -155,7 +135,7 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, Language la
     const dialogs::UniqueFont captionFont(CreateFontIndirectW(&metrics.lfCaptionFont));
     const std::wstring caption = textOf(dialog);
     const int closeBoxAndIcon = scaled(metrics.iCaptionWidth + GetSystemMetrics(SM_CXSMICON) + 16);
-    expectFits(caption, Measure(captionFont.get()).line(caption).cx, clientSize(dialog).cx - closeBoxAndIcon, "caption width");
+    expectFits(caption, extentOf(captionFont.get(), caption).cx, clientSize(dialog).cx - closeBoxAndIcon, "caption width");
 }
 
 class TextsFit : public korvanta_test::KorvantaTest, public testing::WithParamInterface<Language> {
