@@ -17,7 +17,6 @@
 #include "dialogs/dpi_awareness.h"
 #include "dialogs/layout.h"
 #include "hostsim/dialog_user.h"
-#include "hostsim/fake_excel.h"
 #include "maker.h"
 #include "support/module.h"
 #include "tests/dialogs/dialog_checks.h"
@@ -88,10 +87,10 @@ private:
 bool g_highContrast = false;
 bool highContrastForTest() noexcept { return g_highContrast; }
 
-// What the dialog draws of its client area, on black.
+// What a window draws of its client area, on black.
 class PrintedClient {
 public:
-    explicit PrintedClient(HWND dialog) : m_size(clientSize(dialog)) {
+    explicit PrintedClient(HWND window) : m_size(clientSize(window)) {
         HDC screen = GetDC(nullptr);
         m_dc = CreateCompatibleDC(screen);
         m_bitmap = CreateCompatibleBitmap(screen, m_size.cx, m_size.cy);
@@ -99,7 +98,7 @@ public:
         m_before = SelectObject(m_dc, m_bitmap);
         const RECT all{0, 0, m_size.cx, m_size.cy};
         FillRect(m_dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        SendMessageW(dialog, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT);
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT);
     }
     ~PrintedClient() {
         SelectObject(m_dc, m_before);
@@ -149,39 +148,19 @@ LRESULT CALLBACK watchDialogs(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-class AboutDialogTest : public KorvantaTest {
+class AboutDialogTest : public DialogInExcelTest {
 protected:
+    AboutDialogTest() : DialogInExcelTest(dialogs::showAboutDialog, kAboutDialog) {}
     void SetUp() override {
-        KorvantaTest::SetUp();
-        module::setInstance(GetModuleHandleW(nullptr));
+        DialogInExcelTest::SetUp();
         g_opened.clear();
         g_lives.clear();
-        m_excel.attach(new hostsim::FakeExcelApplication());
-        m_owner = m_excel->showMainWindow(L"Microsoft Excel - Book1");
-        m_excelReferences = referencesOf(excel());
     }
     void TearDown() override {
-        module::setInstance(GetModuleHandleW(nullptr));
-        for (const std::wstring& call : m_excel->calls) EXPECT_EQ(L"Application", call);
-        EXPECT_EQ(m_excelReferences, referencesOf(excel()));
-        EXPECT_TRUE(IsWindowEnabled(m_owner));
         // The About dialog stores nothing.
         EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
-        KorvantaTest::TearDown();
+        DialogInExcelTest::TearDown();
     }
-
-    // Opened as the ribbon action opens it.
-    HRESULT open(const std::function<void(HWND)>& user) {
-        return whileShown([&] { return dialogs::showAboutDialog(excel(), m_language); }, kAboutDialog.caption.in(m_language),
-                          user);
-    }
-
-    IDispatch* excel() const { return m_excel.get(); }
-
-    ComPtr<hostsim::FakeExcelApplication> m_excel;
-    HWND m_owner = nullptr;
-    ULONG m_excelReferences = 0;
-    Language m_language = Language::SimplifiedChinese;
 };
 
 using AboutDialogInEachLanguage = InEachLanguage<AboutDialogTest>;
@@ -216,22 +195,11 @@ TEST_P(AboutDialogInEachLanguage, ShowsItsTextsLogoAndLinesScaledToEachDpi) {
     }
 }
 
-// As the ribbon action opens it: at the screen's DPI, white with a blue title
-// and link, a fixed frame with the hand icon, the logo, and 确定 themed, the
-// default button and focused.
+// As the ribbon action opens it: at the screen's DPI, a fixed frame with the
+// hand icon, the logo, and 确定 themed, the default button and focused.
 TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
         expectShownAt(dialog, kAboutDialog, m_language, 96, SIZE{443, 343});
-        // White background (system colour 14) everywhere.
-        const COLORREF background = GetSysColor(COLOR_HIGHLIGHTTEXT);
-        EXPECT_EQ(background, coloursOf(dialog, dialog, WM_CTLCOLORDLG).second);
-        for (int id : {kLabel1, kLabelBlog}) {
-            EXPECT_EQ(std::make_pair(kBlue, background), coloursOf(dialog, GetDlgItem(dialog, id))) << id;
-        }
-        for (int id : {kLabel2, kLabel3, kLabel7, kLabel8, kLabel9}) {
-            EXPECT_EQ(std::make_pair(GetSysColor(COLOR_BTNTEXT), background), coloursOf(dialog, GetDlgItem(dialog, id))) << id;
-        }
-
         HWND ok = GetDlgItem(dialog, kCmdOk);
         EXPECT_EQ(ok, focusOf(dialog));
         EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK);
@@ -249,19 +217,16 @@ TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
         HWND picture = GetDlgItem(dialog, kPicIcon);
         EXPECT_FALSE(GetWindowLongW(picture, GWL_STYLE) & WS_BORDER);
         EXPECT_FALSE(GetWindowLongW(picture, GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
-        auto logo = reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
-        BITMAPINFO format{};
-        format.bmiHeader = {sizeof(BITMAPINFOHEADER), 177, -81, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        std::vector<DWORD> pixels(177 * 81);
-        HDC screen = GetDC(nullptr);
-        EXPECT_EQ(81, GetDIBits(screen, logo, 0, 81, pixels.data(), &format, DIB_RGB_COLORS));
-        ReleaseDC(nullptr, screen);
+        const PrintedClient logo(picture);
         int light = 0;
         int blue = 0;
-        for (const DWORD pixel : pixels) {
-            const int b = pixel & 0xFF, g = (pixel >> 8) & 0xFF, r = (pixel >> 16) & 0xFF;
-            if (r > 200 && g > 200 && b > 200) ++light;
-            if (b > r + 80 && r < 80) ++blue;
+        for (int y = 0; y < 81; ++y) {
+            for (int x = 0; x < 177; ++x) {
+                const COLORREF pixel = logo.at(x, y);
+                const int r = GetRValue(pixel), g = GetGValue(pixel), b = GetBValue(pixel);
+                if (r > 200 && g > 200 && b > 200) ++light;
+                if (b > r + 80 && r < 80) ++blue;
+            }
         }
         EXPECT_GT(light, 177 * 81 / 3);
         EXPECT_GT(blue, 200);
@@ -270,10 +235,7 @@ TEST_F(AboutDialogTest, ShowsLogoCreditsAndLinkAtTheScreenDpi) {
 }
 
 TEST_F(AboutDialogTest, FollowsADpiChangeWhileShownWithinTheWorkArea) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(m_owner, MONITOR_DEFAULTTOPRIMARY), &monitor));
-    const RECT work = monitor.rcWork;
+    const RECT work = workArea();
     // Windows suggests a rectangle where the dialog would hang off the bottom
     // right of the work area, then, on a move to a third monitor, one well
     // inside it.
@@ -366,31 +328,35 @@ TEST_F(AboutDialogTest, TheLinkOpensTheWebPageOnEveryClickEnterAndSpaceAndTheDia
     }));
 }
 
+// With high contrast every colour is the system's; switched off while the
+// dialog shows, it is white again (system colour 14) with a blue title and link.
 TEST_F(AboutDialogTest, WithHighContrastEveryColourIsTheSystemsAndItFollowsTheSwitch) {
     const DistinctSystemColours colours;
     g_highContrast = true;
     dialogs::AboutDialog dialog;
     dialog.setHighContrastQuery(highContrastForTest);
     EXPECT_EQ(S_OK, showAt(dialog, kAboutDialog, m_language, 96, [&](HWND window) {
+        const auto expectColours = [&](COLORREF title, COLORREF text, COLORREF link, COLORREF background) {
+            EXPECT_EQ(background, coloursOf(window, window, WM_CTLCOLORDLG).second);
+            EXPECT_EQ(std::make_pair(title, background), coloursOf(window, GetDlgItem(window, kLabel1)));
+            for (int id : {kLabel2, kLabel3, kLabel7, kLabel8, kLabel9}) {
+                EXPECT_EQ(std::make_pair(text, background), coloursOf(window, GetDlgItem(window, id))) << id;
+            }
+            EXPECT_EQ(std::make_pair(link, background), coloursOf(window, GetDlgItem(window, kLabelBlog)));
+        };
         const COLORREF background = GetSysColor(COLOR_WINDOW);
         const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-        EXPECT_EQ(background, coloursOf(window, window, WM_CTLCOLORDLG).second);
+        expectColours(text, text, GetSysColor(COLOR_HOTLIGHT), background);
         EXPECT_EQ(background, coloursOf(window, GetDlgItem(window, kCmdOk), WM_CTLCOLORBTN).second);
-        for (int id : {kLabel1, kLabel2, kLabel3, kLabel7, kLabel8, kLabel9}) {
-            EXPECT_EQ(std::make_pair(text, background), coloursOf(window, GetDlgItem(window, id))) << id;
-        }
-        EXPECT_EQ(std::make_pair(GetSysColor(COLOR_HOTLIGHT), background), coloursOf(window, GetDlgItem(window, kLabelBlog)));
         // The rule under the title in the text's colour; the white line in the
         // window's (at its left end, left of the note).
         const PrintedClient printed(window);
         EXPECT_EQ(text, printed.at(10, 104));
         EXPECT_EQ(background, printed.at(7, 163));
 
-        // Switched off while shown: today's colours again.
         g_highContrast = false;
         SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-        EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHTTEXT), coloursOf(window, window, WM_CTLCOLORDLG).second);
-        EXPECT_EQ(kBlue, coloursOf(window, GetDlgItem(window, kLabel1)).first);
+        expectColours(kBlue, GetSysColor(COLOR_BTNTEXT), kBlue, GetSysColor(COLOR_HIGHLIGHTTEXT));
     }));
 }
 

@@ -14,10 +14,8 @@
 #include "dialogs/layout.h"
 #include "host/ribbon_object.h"
 #include "hostsim/dialog_user.h"
-#include "hostsim/fake_excel.h"
 #include "hostsim/fake_office.h"
 #include "settings/settings_store.h"
-#include "support/module.h"
 #include "tests/dialogs/dialog_checks.h"
 #include "tests/support/korvanta_test.h"
 #include "tests/support/language_names.h"
@@ -50,32 +48,20 @@ const auto threadAwareness = fromUser32<DPI_AWARENESS_CONTEXT(WINAPI*)()>("GetTh
 const auto windowAwareness = fromUser32<DPI_AWARENESS_CONTEXT(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
 const auto sameAwareness = fromUser32<BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT)>("AreDpiAwarenessContextsEqual");
 
-class CustomiseDialogTest : public KorvantaTest {
+class CustomiseDialogTest : public DialogInExcelTest {
 protected:
+    CustomiseDialogTest() : DialogInExcelTest(dialogs::showCustomiseDialog, kCustomiseDialog) {}
     void SetUp() override {
-        KorvantaTest::SetUp();
-        module::setInstance(GetModuleHandleW(nullptr));
-        m_excel.attach(new hostsim::FakeExcelApplication());
-        m_owner = m_excel->showMainWindow(L"Microsoft Excel - Book1");
+        DialogInExcelTest::SetUp();
         m_ribbon.attach(new hostsim::FakeRibbonUI());
         ribbon::setRibbonObject(m_ribbon.get());
-        m_excelReferences = referencesOf(excel());
     }
     void TearDown() override {
         ribbon::releaseRibbonObject();
         EXPECT_EQ(1u, referencesOf(m_ribbon.get()));
-        // The dialog asked for Application and called nothing else.
-        for (const std::wstring& call : m_excel->calls) EXPECT_EQ(L"Application", call);
-        EXPECT_EQ(m_excelReferences, referencesOf(excel()));
-        EXPECT_TRUE(IsWindowEnabled(m_owner));
-        KorvantaTest::TearDown();
+        DialogInExcelTest::TearDown();
     }
 
-    // Opened as the ribbon action opens it.
-    HRESULT open(const std::function<void(HWND)>& user) {
-        return whileShown([&] { return dialogs::showCustomiseDialog(excel(), m_language); },
-                          kCustomiseDialog.caption.in(m_language), user);
-    }
     static void store(const wchar_t* name, const wchar_t* text) {
         writeRaw(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, utf16Bytes(text, true));
     }
@@ -93,13 +79,7 @@ protected:
     static std::vector<VARIANT_BOOL> flags() { return {SettingFlags.begin(), SettingFlags.end()}; }
     std::size_t invalidations() const { return m_ribbon->calls.size(); }
 
-    IDispatch* excel() const { return m_excel.get(); }
-
-    ComPtr<hostsim::FakeExcelApplication> m_excel;
     ComPtr<hostsim::FakeRibbonUI> m_ribbon;
-    HWND m_owner = nullptr;
-    ULONG m_excelReferences = 0;
-    Language m_language = Language::SimplifiedChinese;
 };
 
 using CustomiseDialogInEachLanguage = InEachLanguage<CustomiseDialogTest>;
@@ -133,7 +113,7 @@ TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsLaidOutAtEachDpi) {
 // Opened by a caller that is System aware (as Office calls add-ins) and whose
 // manifest asks for no Common Controls 6, it is Per-Monitor aware and themed,
 // and the caller has both its own again afterwards.
-TEST_F(CustomiseDialogTest, IsThemedAndPerMonitorAwareWithOkAsItsDefaultButton) {
+TEST_F(CustomiseDialogTest, IsThemedAndPerMonitorAware) {
     const bool awareness = setThreadAwareness && threadAwareness && windowAwareness && sameAwareness;
     const DPI_AWARENESS_CONTEXT before = awareness ? setThreadAwareness(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE) : nullptr;
     EXPECT_EQ(S_OK, open([&](HWND dialog) {
@@ -143,12 +123,8 @@ TEST_F(CustomiseDialogTest, IsThemedAndPerMonitorAwareWithOkAsItsDefaultButton) 
                         sameAwareness(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE));
         }
         for (std::size_t i = 0; i < kCustomiseDialog.controlCount; ++i) {
-            const dialogs::layout::ControlDesign& control = kCustomiseDialog.controls[i];
-            HWND window = GetDlgItem(dialog, control.id);
-            if (control.kind == dialogs::layout::ControlKind::PushButton) {
-                EXPECT_EQ(control.id == kCommandOk ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK);
-            }
-            EXPECT_TRUE(classOf(window) != L"Button" || isVersion6Button(window)) << control.id;
+            HWND control = GetDlgItem(dialog, kCustomiseDialog.controls[i].id);
+            EXPECT_TRUE(classOf(control) != L"Button" || isVersion6Button(control)) << kCustomiseDialog.controls[i].id;
         }
         EXPECT_EQ(CBS_DROPDOWNLIST, GetWindowLongW(GetDlgItem(dialog, kLanguageList), GWL_STYLE) & 3);
         // No policy, no note.
@@ -316,10 +292,7 @@ TEST_F(CustomiseDialogTest, TabFollowsTheReadingOrderAndEnterPressesTheFocusedBu
 // Centred on Excel's window, or without one on the work area, and never off
 // the work area, however far off the screen Excel's window hangs.
 TEST_F(CustomiseDialogTest, OpensCentredOnItsOwnerOrTheScreenAndOnTheWorkArea) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(m_owner, MONITOR_DEFAULTTOPRIMARY), &monitor));
-    const RECT work = monitor.rcWork;
+    const RECT work = workArea();
     const struct {
         const char* where;
         std::optional<POINT> owner;  // Excel's 700 by 500 window's top left

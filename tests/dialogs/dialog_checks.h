@@ -1,5 +1,5 @@
 // What the dialogs' tests share: a dialog shown to a user on a second thread,
-// and what they check of it, whichever dialog it is.
+// opened for a fake Excel, and what they check of it, whichever dialog it is.
 #pragma once
 #include <windows.h>
 
@@ -7,6 +7,9 @@
 
 #include "dialogs/layout.h"
 #include "dialogs/modal_dialog.h"
+#include "hostsim/fake_excel.h"
+#include "support/module.h"
+#include "tests/support/korvanta_test.h"
 
 namespace korvanta_test {
 
@@ -23,6 +26,51 @@ inline HRESULT showAt(dialogs::ModalDialog& dialog, const dialogs::layout::Dialo
     dialog.setLayoutDpi(dpi);
     return whileShown([&] { return dialog.showModal(); }, design.caption.in(language), user);
 }
+
+// A dialog opened by its ribbon action for a fake Excel whose main window
+// owns it. At the end Excel has been asked for Application only, has its
+// references back and its window takes input again.
+class DialogInExcelTest : public KorvantaTest {
+protected:
+    using Action = HRESULT (*)(IDispatch* excelApplication, Language language);
+    DialogInExcelTest(Action action, const dialogs::layout::DialogDesign& design) : m_action(action), m_design(design) {}
+    void SetUp() override {
+        KorvantaTest::SetUp();
+        module::setInstance(GetModuleHandleW(nullptr));
+        m_excel.attach(new hostsim::FakeExcelApplication());
+        m_owner = m_excel->showMainWindow(L"Microsoft Excel - Book1");
+        m_excelReferences = referencesOf(excel());
+    }
+    void TearDown() override {
+        module::setInstance(GetModuleHandleW(nullptr));
+        for (const std::wstring& call : m_excel->calls) EXPECT_EQ(L"Application", call);
+        EXPECT_EQ(m_excelReferences, referencesOf(excel()));
+        EXPECT_TRUE(IsWindowEnabled(m_owner));
+        KorvantaTest::TearDown();
+    }
+
+    // Opened as the ribbon action opens it, in m_language.
+    HRESULT open(const std::function<void(HWND)>& user) {
+        return whileShown([&] { return m_action(excel(), m_language); }, m_design.caption.in(m_language), user);
+    }
+    IDispatch* excel() const { return m_excel.get(); }
+    // The work area of the monitor Excel's window is on.
+    RECT workArea() const {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(m_owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        return monitor.rcWork;
+    }
+
+    ComPtr<hostsim::FakeExcelApplication> m_excel;
+    HWND m_owner = nullptr;
+    ULONG m_excelReferences = 0;
+    Language m_language = Language::SimplifiedChinese;
+
+private:
+    Action m_action;
+    const dialogs::layout::DialogDesign& m_design;
+};
 
 // A visible dialog of this process other than `except`; null when none shows.
 HWND otherDialog(HWND except);
