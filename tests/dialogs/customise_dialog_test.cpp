@@ -89,7 +89,12 @@ INSTANTIATE_TEST_SUITE_P(Languages, CustomiseDialogInEachLanguage, testing::Valu
 const VARIANT_BOOL T = VARIANT_TRUE;
 const VARIANT_BOOL F = VARIANT_FALSE;
 
-TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsLaidOutAtEachDpi) {
+// Shown by a caller that is System aware (as Office calls add-ins) and whose
+// manifest asks for no Common Controls 6, it is Per-Monitor aware and themed,
+// and the caller has both its own again afterwards.
+TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsAtEachDpiThemedAndPerMonitorAware) {
+    const bool awareness = setThreadAwareness && threadAwareness && windowAwareness && sameAwareness;
+    const DPI_AWARENESS_CONTEXT before = awareness ? setThreadAwareness(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE) : nullptr;
     const struct {
         int dpi;
         SIZE client;
@@ -98,38 +103,29 @@ TEST_P(CustomiseDialogInEachLanguage, ShowsItsTextsLaidOutAtEachDpi) {
         dialogs::CustomiseDialog dialog;
         EXPECT_EQ(S_OK, showAt(dialog, kCustomiseDialog, m_language, scale.dpi, [&](HWND window) {
             expectShownAt(window, kCustomiseDialog, m_language, scale.dpi, scale.client);
+            // No policy, no note.
+            EXPECT_FALSE(GetDlgItem(window, kPolicyNote));
             HWND list = GetDlgItem(window, kListBuiltin);
             ASSERT_EQ(8, listCount(list));
             for (int k = 0; k < 8; ++k) EXPECT_EQ(dialogs::kTabEntries[k].in(m_language), listText(list, k));
             // Following Office in the dialog's language, then each language in itself.
             HWND languages = GetDlgItem(window, kLanguageList);
+            EXPECT_EQ(CBS_DROPDOWNLIST, GetWindowLongW(languages, GWL_STYLE) & 3);
             ASSERT_EQ(4, SendMessageW(languages, CB_GETCOUNT, 0, 0));
             const wchar_t* const items[] = {dialogs::kLanguageItems[0].text.in(m_language), L"简体中文", L"繁體中文", L"English"};
             for (int item = 0; item < 4; ++item) EXPECT_EQ(items[item], comboText(languages, item));
+
+            for (std::size_t i = 0; i < kCustomiseDialog.controlCount; ++i) {
+                HWND control = GetDlgItem(window, kCustomiseDialog.controls[i].id);
+                EXPECT_TRUE(classOf(control) != L"Button" || isVersion6Button(control)) << kCustomiseDialog.controls[i].id;
+            }
+            if (awareness) {
+                const DPI_AWARENESS_CONTEXT context = windowAwareness(window);
+                EXPECT_TRUE(sameAwareness(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) ||
+                            sameAwareness(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE));
+            }
         }));
     }
-}
-
-// Opened by a caller that is System aware (as Office calls add-ins) and whose
-// manifest asks for no Common Controls 6, it is Per-Monitor aware and themed,
-// and the caller has both its own again afterwards.
-TEST_F(CustomiseDialogTest, IsThemedAndPerMonitorAware) {
-    const bool awareness = setThreadAwareness && threadAwareness && windowAwareness && sameAwareness;
-    const DPI_AWARENESS_CONTEXT before = awareness ? setThreadAwareness(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE) : nullptr;
-    EXPECT_EQ(S_OK, open([&](HWND dialog) {
-        if (awareness) {
-            const DPI_AWARENESS_CONTEXT context = windowAwareness(dialog);
-            EXPECT_TRUE(sameAwareness(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) ||
-                        sameAwareness(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE));
-        }
-        for (std::size_t i = 0; i < kCustomiseDialog.controlCount; ++i) {
-            HWND control = GetDlgItem(dialog, kCustomiseDialog.controls[i].id);
-            EXPECT_TRUE(classOf(control) != L"Button" || isVersion6Button(control)) << kCustomiseDialog.controls[i].id;
-        }
-        EXPECT_EQ(CBS_DROPDOWNLIST, GetWindowLongW(GetDlgItem(dialog, kLanguageList), GWL_STYLE) & 3);
-        // No policy, no note.
-        EXPECT_FALSE(GetDlgItem(dialog, kPolicyNote));
-    }));
     // The test program's own buttons are not themed, so the check above tells.
     EXPECT_FALSE(hostMakesVersion6Buttons());
     if (awareness) {
