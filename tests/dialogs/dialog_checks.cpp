@@ -1,13 +1,10 @@
 // The checks both dialogs' tests share.
 #include "tests/dialogs/dialog_checks.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "dialogs/dpi_awareness.h"
 #include "hostsim/dialog_user.h"
 
 namespace korvanta_test {
@@ -68,30 +65,6 @@ void expectShownAt(HWND dialog, const layout::DialogDesign& design, Language lan
         EXPECT_EQ(font.charset, shown.lfCharSet);
         EXPECT_EQ(font.underline, shown.lfUnderline != 0);
     }
-}
-
-SIZE logoSize(HWND dialog) {
-    BITMAP logo{};
-    HWND picture = GetDlgItem(dialog, layout::about::kPicIcon);
-    auto image = reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    if (image) GetObjectW(image, sizeof logo, &logo);
-    return SIZE{logo.bmWidth, logo.bmHeight};
-}
-
-bool isVersion6Button(HWND button) {
-    SIZE ideal{};
-    return SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != FALSE;
-}
-
-bool hostMakesVersion6Buttons() {
-    HWND button = CreateWindowExW(0, L"BUTTON", L"x", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr, nullptr, nullptr);
-    const bool version6 = isVersion6Button(button);
-    DestroyWindow(button);
-    return version6;
-}
-
-void changeDpi(HWND dialog, int dpi, RECT suggested) {
-    SendMessageW(dialog, dialogs::dpi_awareness::kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 }  // namespace korvanta_test

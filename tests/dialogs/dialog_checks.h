@@ -2,9 +2,12 @@
 // opened for a fake Excel, and what they check of it, whichever dialog it is.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 
+#include "dialogs/dpi_awareness.h"
+#include "dialogs/gdi_handles.h"
 #include "dialogs/layout.h"
 #include "dialogs/modal_dialog.h"
 #include "hostsim/fake_excel.h"
@@ -85,16 +88,31 @@ void expectShownAt(HWND dialog, const dialogs::layout::DialogDesign& design, Lan
                    const char* file = __builtin_FILE(), int line = __builtin_LINE());
 
 // The About dialog's logo as its picture box shows it.
-SIZE logoSize(HWND dialog);
+inline SIZE logoSize(HWND dialog) {
+    BITMAP logo{};
+    HWND picture = GetDlgItem(dialog, dialogs::layout::about::kPicIcon);
+    auto image = reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (image) GetObjectW(image, sizeof logo, &logo);
+    return SIZE{logo.bmWidth, logo.bmHeight};
+}
 
 // A button of Common Controls 6: only that version answers BCM_GETIDEALSIZE.
-bool isVersion6Button(HWND button);
+inline bool isVersion6Button(HWND button) {
+    SIZE ideal{};
+    return SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != FALSE;
+}
 // The same question of a button this thread makes with no activation context
 // of the dialogs' own: the test program's manifest asks for no version 6.
-bool hostMakesVersion6Buttons();
+inline bool hostMakesVersion6Buttons() {
+    const dialogs::UniqueWindow button(
+        CreateWindowExW(0, L"BUTTON", L"x", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr, nullptr, nullptr));
+    return isVersion6Button(button.get());
+}
 
 // Sends what Windows sends when the dialog lands on a monitor of `dpi`, with
 // the rectangle it suggests.
-void changeDpi(HWND dialog, int dpi, RECT suggested);
+inline void changeDpi(HWND dialog, int dpi, RECT suggested) {
+    SendMessageW(dialog, dialogs::dpi_awareness::kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
 
 }  // namespace korvanta_test
