@@ -72,10 +72,6 @@ protected:
         texts.push_back(readString(HKEY_CURRENT_USER, kSettingsKey, L"Language").value_or(L"<none>"));
         return texts;
     }
-    static std::vector<std::wstring> texts(std::vector<std::wstring> ten, const wchar_t* language) {
-        ten.push_back(language);
-        return ten;
-    }
     static std::vector<VARIANT_BOOL> flags() { return {SettingFlags.begin(), SettingFlags.end()}; }
     std::size_t invalidations() const { return m_ribbon->calls.size(); }
 
@@ -152,7 +148,7 @@ TEST_F(CustomiseDialogTest, OkStoresAllTenAndInvalidatesTheRibbonIfThereIsOne) {
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
     }));
     // The odd text becomes "1"; the language shown is stored with them.
-    EXPECT_EQ(texts({L"1", L"0", L"1", L"0", L"1", L"0", L"1", L"1", L"0", L"0"}, L"zh-CN"), storedTexts());
+    EXPECT_EQ((std::vector<std::wstring>{L"1", L"0", L"1", L"0", L"1", L"0", L"1", L"1", L"0", L"0", L"zh-CN"}), storedTexts());
     EXPECT_EQ((std::vector<VARIANT_BOOL>{T, F, T, F, T, F, T, T, F, F}), flags());
     EXPECT_EQ(std::vector<std::wstring>{L"Invalidate"}, m_ribbon->calls);
     // OK leaves the texts as the load read them.
@@ -213,7 +209,7 @@ TEST_F(CustomiseDialogTest, ChoicesThatAPolicySetsShowDisabledAndOkLeavesThemAlo
     }));
     // The user's own values of ShowRecentFiles, TabHome and TabData are as
     // they were; SettingFlags holds the policies' states.
-    EXPECT_EQ(texts({L"0", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1", L"1"}, L"zh-TW"), storedTexts());
+    EXPECT_EQ((std::vector<std::wstring>{L"0", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1", L"1", L"zh-TW"}), storedTexts());
     EXPECT_EQ((std::vector<VARIANT_BOOL>{F, F, F, T, T, T, T, T, T, T}), flags());
     EXPECT_EQ(policiesBefore, policies());
     EXPECT_EQ(1u, invalidations());
@@ -238,7 +234,7 @@ TEST_F(CustomiseDialogTest, CancelEscAndTheCloseBoxStoreNothing) {
             }
             EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); }));
         }));
-        EXPECT_EQ(texts(std::vector<std::wstring>(10, L"1"), L"<none>"), storedTexts());
+        EXPECT_EQ((std::vector<std::wstring>{L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"<none>"}), storedTexts());
         EXPECT_EQ(std::vector<VARIANT_BOOL>(10, T), flags());
         EXPECT_EQ(0u, invalidations());
     }

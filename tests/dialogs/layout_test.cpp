@@ -130,10 +130,13 @@ TEST(Layout, TheCustomisationDialogIsDrawnInTheSystemsButtonColours) {
 // With a policy note the customisation dialog is the same dialog with the
 // note last, in the line it adds below everything else (pinned above).
 TEST(Layout, ThePolicyNoteAddsALineBelowEverythingElse) {
-    EXPECT_EQ(nullptr, findControl(kCustomiseDialog, customise::kPolicyNote));
-    EXPECT_EQ(kCustomiseDialog.controls, kCustomiseDialogWithPolicyNote.controls);
-    EXPECT_EQ(kCustomiseDialog.controlCount + 1, kCustomiseDialogWithPolicyNote.controlCount);
-    EXPECT_EQ(kCustomiseDialog.clientWidth, kCustomiseDialogWithPolicyNote.clientWidth);
+    const DialogDesign& plain = kCustomiseDialog;
+    const DialogDesign& noted = kCustomiseDialogWithPolicyNote;
+    EXPECT_EQ(nullptr, findControl(plain, customise::kPolicyNote));
+    EXPECT_EQ(plain.controls, noted.controls);
+    EXPECT_EQ(plain.controlCount + 1, noted.controlCount);
+    EXPECT_EQ(plain.clientWidth, noted.clientWidth);
+    for (Language language : kLanguages) EXPECT_STREQ(plain.caption.in(language), noted.caption.in(language));
 }
 
 TEST(Choices, OnlyTheExactTextZeroUnchecks) {

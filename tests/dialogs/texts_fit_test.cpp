@@ -123,8 +123,7 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, Language la
             EXPECT_LE(rectInDialog(control).bottom, note.top);
             break;
         }
-        case layout::ControlKind::Picture:
-            break;
+        case layout::ControlKind::Picture: break;
         }
     }
     // The caption in the system's caption font at this DPI, left of the close box.
