@@ -1,4 +1,4 @@
-// The checks both dialogs' tests share.
+// What the dialogs' tests share: a dialog handed to the user thread, and its checks.
 #include "tests/dialogs/dialog_checks.h"
 
 #include <string>
