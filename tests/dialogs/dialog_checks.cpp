@@ -1,10 +1,7 @@
-// The checks both dialogs' tests share.
+// What the dialogs' tests share: a dialog handed to the user thread, and its checks.
 #include "tests/dialogs/dialog_checks.h"
 
-#include <commctrl.h>
-
 #include <string>
-#include <type_traits>
 
 #include <gtest/gtest.h>
 
@@ -14,8 +11,28 @@ namespace korvanta_test {
 
 namespace layout = dialogs::layout;
 
-void expectLaidOutAt(HWND dialog, const layout::DialogDesign& design, int dpi, SIZE client, const char* file, int line) {
+HRESULT whileShown(const std::function<HRESULT()>& show, const wchar_t* caption, const std::function<void(HWND)>& user) {
+    return hostsim::showWhile(show, [&] {
+        HWND dialog = hostsim::waitForDialog(caption);
+        if (dialog) return user(dialog);
+        ADD_FAILURE() << "the dialog " << testing::PrintToString(std::wstring(caption)) << " did not appear";
+        if (HWND shown = otherDialog(nullptr)) PostMessageW(shown, WM_CLOSE, 0, 0);
+    });
+}
+
+HWND otherDialog(HWND except) {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (window != except && process == GetCurrentProcessId() && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
+}
+
+void expectShownAt(HWND dialog, const layout::DialogDesign& design, Language language, int dpi, SIZE client,
+                   const char* file, int line) {
     const testing::ScopedTrace trace(file, line, std::to_string(dpi) + " DPI");
+    EXPECT_EQ(design.caption.in(language), hostsim::textOf(dialog));
     EXPECT_EQ(client.cx, hostsim::clientSize(dialog).cx);
     EXPECT_EQ(client.cy, hostsim::clientSize(dialog).cy);
     for (std::size_t i = 0; i < design.controlCount; ++i) {
@@ -23,6 +40,11 @@ void expectLaidOutAt(HWND dialog, const layout::DialogDesign& design, int dpi, S
         SCOPED_TRACE(control.id);
         HWND window = GetDlgItem(dialog, control.id);
         ASSERT_TRUE(window);
+        if (const wchar_t* text = control.text.in(language)) {
+            // A SysLink shows the marked-up part of its text as the link.
+            const bool link = control.kind == layout::ControlKind::Link;
+            EXPECT_EQ(link ? L"<a>" + std::wstring(text) + L"</a>" : text, hostsim::textOf(window));
+        }
         const layout::PixelRect box = layout::toPixels(control.box, dpi);
         const RECT actual = hostsim::rectInDialog(window);
         EXPECT_EQ(box.left, actual.left);
@@ -43,38 +65,6 @@ void expectLaidOutAt(HWND dialog, const layout::DialogDesign& design, int dpi, S
         EXPECT_EQ(font.charset, shown.lfCharSet);
         EXPECT_EQ(font.underline, shown.lfUnderline != 0);
     }
-}
-
-bool isVersion6Button(HWND button) {
-    SIZE ideal{};
-    return SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != FALSE;
-}
-
-bool hostMakesVersion6Buttons() {
-    HWND button = CreateWindowExW(0, L"BUTTON", L"x", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr, nullptr, nullptr);
-    const bool version6 = isVersion6Button(button);
-    DestroyWindow(button);
-    return version6;
-}
-
-void changeDpi(HWND dialog, int dpi, RECT suggested) {
-    SendMessageW(dialog, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
-DpiAwareness::DpiAwareness() {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    const auto find = [&](auto& function, const char* name) {
-        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-            reinterpret_cast<void*>(GetProcAddress(user32, name)));
-        return function != nullptr;
-    };
-    available = find(setThread, "SetThreadDpiAwarenessContext") && find(ofThread, "GetThreadDpiAwarenessContext") &&
-                find(ofWindow, "GetWindowDpiAwarenessContext") && find(equal, "AreDpiAwarenessContextsEqual");
-}
-
-bool DpiAwareness::perMonitor(HWND window) const {
-    const DPI_AWARENESS_CONTEXT context = ofWindow(window);
-    return equal(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) || equal(context, DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
 }
 
 }  // namespace korvanta_test

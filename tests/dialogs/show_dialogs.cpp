@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <string>
 #include <thread>
 
 #include "dialogs/about_dialog.h"
@@ -37,16 +37,12 @@ int main(int argc, char** argv) {
     if (!tag.empty()) settings::WriteLanguageChoice(settings::languageChoiceOf(tag));
     const wchar_t* caption = (about ? dialogs::layout::kAboutDialog : dialogs::layout::kCustomiseDialog).caption.in(language);
 
-    std::unique_ptr<dialogs::ModalDialog> dialog;
-    if (about) {
-        auto aboutDialog = std::make_unique<dialogs::AboutDialog>();
-        aboutDialog->setShellExecute(openNothing);
-        dialog = std::move(aboutDialog);
-    } else {
-        dialog = std::make_unique<dialogs::CustomiseDialog>();
-    }
-    if (argc > 2) dialog->setLayoutDpi(std::atoi(argv[2]));
-    dialog->setLanguage(language);
+    dialogs::AboutDialog aboutDialog;
+    aboutDialog.setShellExecute(openNothing);
+    dialogs::CustomiseDialog customiseDialog;
+    dialogs::ModalDialog& dialog = about ? static_cast<dialogs::ModalDialog&>(aboutDialog) : customiseDialog;
+    if (argc > 2) dialog.setLayoutDpi(std::atoi(argv[2]));
+    dialog.setLanguage(language);
 
     std::thread reporter([caption] {
         HWND window = nullptr;
@@ -65,7 +61,7 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
         std::fflush(stdout);
     });
-    const HRESULT hr = dialog->showModal();
+    const HRESULT hr = dialog.showModal();
     reporter.join();
     CoUninitialize();
     return SUCCEEDED(hr) ? 0 : 1;

@@ -12,9 +12,11 @@
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/customise_dialog.h"
+#include "dialogs/gdi_handles.h"
 #include "dialogs/layout.h"
 #include "hostsim/dialog_user.h"
 #include "support/module.h"
+#include "tests/dialogs/dialog_checks.h"
 #include "tests/support/korvanta_test.h"
 #include "tests/support/language_names.h"
 
@@ -51,85 +53,52 @@ std::string missingFont() {
     return {};
 }
 
-int scaled(int pixels, int dpi) { return MulDiv(pixels, dpi, 96); }
-
-// Measures in the font of `control`.
-class Measure {
-public:
-    explicit Measure(HWND control) : m_dc(CreateCompatibleDC(nullptr)) {
-        m_before = SelectObject(m_dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    }
-    ~Measure() {
-        SelectObject(m_dc, m_before);
-        DeleteDC(m_dc);
-    }
-    SIZE line(const std::wstring& text) const {
-        SIZE size{};
-        GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return size;
-    }
-    // The text wrapped as a static control wraps it in `width`: the width its
-    // widest line or word takes, and the height of all its lines.
-    SIZE wrapped(const std::wstring& text, int width) const {
-        RECT box{0, 0, width, 0};
-        DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &box,
-                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-        return SIZE{box.right, box.bottom};
-    }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_before;
-};
-
-struct Fit {
-    const std::wstring& text;
-    int needs;
-    int room;
-    const char* what;
-};
-
-void expectFits(const Fit& fit) {
-    EXPECT_LE(fit.needs, fit.room) << fit.what << " of " << testing::PrintToString(fit.text);
+// The room `text` takes in `font`: on one line, or wrapped as a static control
+// wraps it in `wrapWidth`, where it is the width of its widest line or word
+// and the height of all its lines.
+SIZE extentOf(HFONT font, const std::wstring& text, int wrapWidth = 0) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(dc, font);
+    RECT box{0, 0, wrapWidth, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, before);
+    DeleteDC(dc);
+    return SIZE{box.right, box.bottom};
 }
 
-RECT clientOf(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return client;
+void expectFits(const std::wstring& text, int needs, int room, const char* what) {
+    EXPECT_LE(needs, room) << what << " of " << testing::PrintToString(text);
 }
 
 // Every text the dialog shows, against the room its control gives it. The
 // insets are those of Windows' own drawing at 96 DPI, scaled: a check box's
 // box and gap, a button's edges, a frame's caption indent on both sides.
-void expectTextsFit(HWND dialog, const layout::DialogDesign& design, int dpi) {
+void expectTextsFit(HWND dialog, const layout::DialogDesign& design, Language language, int dpi) {
+    const auto scaled = [dpi](int pixels) { return layout::scalePixels(pixels, dpi); };
     for (std::size_t i = 0; i < design.controlCount; ++i) {
         const layout::ControlDesign& designed = design.controls[i];
         HWND control = GetDlgItem(dialog, designed.id);
         SCOPED_TRACE(designed.id);
-        const Measure measure(control);
-        const RECT client = clientOf(control);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        const auto width = [font](const std::wstring& shown) { return extentOf(font, shown).cx; };
+        const SIZE client = clientSize(control);
         const std::wstring text = textOf(control);
         switch (designed.kind) {
-        case layout::ControlKind::CheckBox:
-            expectFits({text, measure.line(text).cx, client.right - scaled(17, dpi), "width"});
-            break;
-        case layout::ControlKind::PushButton:
-            expectFits({text, measure.line(text).cx, client.right - scaled(8, dpi), "width"});
-            break;
-        case layout::ControlKind::GroupBox:
-            expectFits({text, measure.line(text).cx, client.right - scaled(18, dpi), "width"});
-            break;
+        case layout::ControlKind::CheckBox: expectFits(text, width(text), client.cx - scaled(17), "width"); break;
+        case layout::ControlKind::PushButton: expectFits(text, width(text), client.cx - scaled(8), "width"); break;
+        case layout::ControlKind::GroupBox: expectFits(text, width(text), client.cx - scaled(18), "width"); break;
         case layout::ControlKind::Label: {
-            const SIZE wrapped = measure.wrapped(text, client.right);
-            expectFits({text, wrapped.cx, client.right, "widest line"});
-            expectFits({text, wrapped.cy, client.bottom, "height"});
+            const SIZE wrapped = extentOf(font, text, client.cx);
+            expectFits(text, wrapped.cx, client.cx, "widest line");
+            expectFits(text, wrapped.cy, client.cy, "height");
             break;
         }
         case layout::ControlKind::Link: {
-            const std::wstring shown = designed.text.in(Language::SimplifiedChinese);
-            expectFits({shown, measure.line(shown).cx, client.right, "width"});
-            expectFits({shown, measure.line(shown).cy, client.bottom, "height"});
+            // The link's text without its mark-up.
+            const std::wstring shown = designed.text.in(language);
+            expectFits(shown, width(shown), client.cx, "width");
+            expectFits(shown, extentOf(font, shown).cy, client.cy, "height");
             break;
         }
         case layout::ControlKind::CheckList:
@@ -138,7 +107,7 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, int dpi) {
                 label.left = LVIR_LABEL;
                 SendMessageW(control, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&label));
                 const std::wstring entry = listText(control, item);
-                expectFits({entry, measure.line(entry).cx, label.right - label.left - scaled(4, dpi), "width"});
+                expectFits(entry, width(entry), label.right - label.left - scaled(4), "width");
             }
             break;
         case layout::ControlKind::DropDownList: {
@@ -147,17 +116,14 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, int dpi) {
             ASSERT_TRUE(GetComboBoxInfo(control, &info));
             for (int item = 0; item < SendMessageW(control, CB_GETCOUNT, 0, 0); ++item) {
                 const std::wstring shown = comboText(control, item);
-                expectFits({shown, measure.line(shown).cx, info.rcItem.right - info.rcItem.left - scaled(4, dpi), "width"});
+                expectFits(shown, width(shown), info.rcItem.right - info.rcItem.left - scaled(4), "width");
             }
             // Closed, it stays above what follows it in its frame.
-            if (design.controls == layout::kCustomiseDialog.controls) {
-                const RECT note = rectInDialog(GetDlgItem(dialog, layout::customise::kLanguageNote));
-                EXPECT_LE(rectInDialog(control).bottom, note.top);
-            }
+            const RECT note = rectInDialog(GetDlgItem(dialog, layout::customise::kLanguageNote));
+            EXPECT_LE(rectInDialog(control).bottom, note.top);
             break;
         }
-        case layout::ControlKind::Picture:
-            break;
+        case layout::ControlKind::Picture: break;
         }
     }
     // The caption in the system's caption font at this DPI, left of the close box.
@@ -165,17 +131,10 @@ void expectTextsFit(HWND dialog, const layout::DialogDesign& design, int dpi) {
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
     metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, dpi, 96);
-    HFONT captionFont = CreateFontIndirectW(&metrics.lfCaptionFont);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ before = SelectObject(dc, captionFont);
+    const dialogs::UniqueFont captionFont(CreateFontIndirectW(&metrics.lfCaptionFont));
     const std::wstring caption = textOf(dialog);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    SelectObject(dc, before);
-    DeleteDC(dc);
-    DeleteObject(captionFont);
-    const int closeBoxAndIcon = scaled(metrics.iCaptionWidth + GetSystemMetrics(SM_CXSMICON) + 16, dpi);
-    expectFits({caption, size.cx, clientOf(dialog).right - closeBoxAndIcon, "caption width"});
+    const int closeBoxAndIcon = scaled(metrics.iCaptionWidth + GetSystemMetrics(SM_CXSMICON) + 16);
+    expectFits(caption, extentOf(captionFont.get(), caption).cx, clientSize(dialog).cx - closeBoxAndIcon, "caption width");
 }
 
 class TextsFit : public korvanta_test::KorvantaTest, public testing::WithParamInterface<Language> {
@@ -190,17 +149,10 @@ protected:
 
     void expectFitAtEachDpi(dialogs::ModalDialog& dialog, const layout::DialogDesign& design) {
         for (int dpi : {96, 120, 144}) {
-            SCOPED_TRACE(testing::Message() << dpi << " DPI");
-            dialog.setLayoutDpi(dpi);
-            dialog.setLanguage(GetParam());
-            EXPECT_EQ(S_OK, showWhile([&] { return dialog.showModal(); },
-                                      [&] {
-                                          SCOPED_TRACE(testing::Message() << dpi << " DPI");
-                                          HWND window = waitForDialog(design.caption.in(GetParam()));
-                                          ASSERT_TRUE(window);
-                                          expectTextsFit(window, design, dpi);
-                                          clickCloseBox(window);
-                                      }));
+            EXPECT_EQ(S_OK, korvanta_test::showAt(dialog, design, GetParam(), dpi, [&](HWND window) {
+                SCOPED_TRACE(testing::Message() << dpi << " DPI");
+                expectTextsFit(window, design, GetParam(), dpi);
+            }));
         }
     }
 };
